@@ -1,0 +1,9 @@
+#include "game/main_form.h"
+
+#include "ui/main_window/window_layout.h"
+
+namespace pairon {
+
+MainForm::MainForm(RandomSource& randomSource) : random(randomSource) { ApplyStartState(*this); }
+
+}  // namespace pairon

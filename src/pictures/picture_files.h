@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pairon {
+
+// The picture files that lie beside the game's executable, by name.
+inline constexpr int kCardFaces = 26;
+inline constexpr std::string_view kCardBackFile = "CardBack1.bmp";
+inline constexpr std::string_view kUnseenCardBackFile = "CardBack2.bmp";
+inline constexpr std::string_view kWinnerFile = "Winner.bmp";
+inline constexpr std::string_view kDepressedFile = "Depressed.bmp";
+inline constexpr std::string_view kFrustratedFile = "Frustrated.bmp";
+inline constexpr std::string_view kTrophyFile = "Trophy.bmp";
+inline constexpr std::string_view kNewGameBackgroundFile = "Mouse.jpg";
+inline constexpr std::string_view kSetupBackgroundFile = "Pig.jpg";
+
+// "Card1.bmp" ... "Card26.bmp"; empty for a number that is no face.
+std::string CardFaceFile(int face);
+
+// All 36 picture files the game loads.
+const std::vector<std::string>& AllPictureFiles();
+
+// The full path of a picture file in the given folder.
+std::string PicturePath(std::string_view folder, std::string_view name);
+
+}  // namespace pairon
