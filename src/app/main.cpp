@@ -1,0 +1,22 @@
+#include <QApplication>
+
+#include "game/main_form.h"
+#include "game/random.h"
+#include "ui/main_window/main_window_view.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pairon"));
+    QApplication::setApplicationVersion(QStringLiteral(PAIRON_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("pairon"));
+    // The game decides itself when it ends: Exit, or closing its window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    pairon::MixingRandom random;
+    pairon::MainForm form(random);
+    pairon::MainWindowView window(form, QCoreApplication::applicationDirPath());
+    if (window.Failed()) return 1;
+    window.show();
+    const int status = QApplication::exec();
+    return window.Failed() ? 1 : status;
+}

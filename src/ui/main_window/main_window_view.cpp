@@ -1,0 +1,405 @@
+#include "ui/main_window/main_window_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <cstdio>
+
+#include "game/game_rules.h"
+#include "opponent/opponent.h"
+#include "pictures/picture_files.h"
+#include "ui/help_window/help_window.h"
+#include "ui/main_window/qt_picture_loader.h"
+#include "ui/main_window/qt_picture_widgets.h"
+#include "ui/main_window/setup_flow.h"
+
+namespace pairon {
+
+namespace {
+
+QRect PixelGeometry(const ControlLayout& c) {
+    return {ToPixels(c.left), ToPixels(c.top), ToPixels(c.width), ToPixels(c.height)};
+}
+
+QFont DialogFont(double points, bool bold = false, bool underline = false) {
+    QFont font;
+    font.setFamilies({"Liberation Sans", "Nimbus Sans", "Arial", "DejaVu Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont FontFor(FontRole role) {
+    switch (role) {
+        case FontRole::Default: return DialogFont(8.25);
+        case FontRole::Button: return DialogFont(8.25, true);
+        case FontRole::PanelCaption: return DialogFont(8.25, true, true);
+        case FontRole::Bold: return DialogFont(8.25, true);
+        case FontRole::Outcome: return DialogFont(9.75, true);
+    }
+    return DialogFont(8.25);
+}
+
+// The picture a control of the layout carries before the game loads a file
+// into it.
+QString LayoutPicture(const std::string& name) {
+    if (name == "imgGame") return QStringLiteral(":/layout/GameBoard.png");
+    if (name == "imgPlayer") return QStringLiteral(":/layout/PlayerPanel.png");
+    if (name == "imgCard") return QStringLiteral(":/layout/CardSlot.png");
+    if (name == "picResult") return QStringLiteral(":/layout/ResultStart.png");
+    return {};
+}
+
+QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void SetShown(QWidget* widget, bool visible) {
+    if (widget->isHidden() == visible) widget->setVisible(visible);
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* parent)
+    : QWidget(parent), form_(form), pictureFolder_(std::move(pictureFolder)) {
+    cardTimer_.model = &form_.tmrCardDelay;
+    computerTimer_.model = &form_.tmrComputerDelay;
+    for (TimerLink* link : {&cardTimer_, &computerTimer_}) link->timer.setTimerType(Qt::PreciseTimer);
+    connect(&cardTimer_.timer, &QTimer::timeout, this, [this] { Handle([this] { tmrCardDelay_Timer(form_); }); });
+    connect(&computerTimer_.timer, &QTimer::timeout, this,
+            [this] { Handle([this] { tmrComputerDelay_Timer(form_); }); });
+
+    setWindowTitle(ToQString(std::string(kMainWindowCaption)));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/layout/icon-%1.png").arg(size));
+    setWindowIcon(icon);
+    setFont(FontFor(FontRole::Default));
+    setFixedSize(ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
+
+    BuildWidgets();
+    Handle([this] { Form_Load(form_); });
+}
+
+MainWindowView::~MainWindowView() {
+    if (help_) delete help_.data();
+}
+
+void MainWindowView::BuildWidgets() {
+    const auto& layout = MainWindowLayout();
+    controls_.reserve(layout.size());
+    for (const ControlLayout& c : layout) {
+        if (c.kind == ControlKind::List || c.kind == ControlKind::Timer) continue;
+        QWidget* parent = this;
+        if (!c.container.empty()) {
+            parent = Control(c.container);
+            if (!parent) continue;
+        }
+        QWidget* widget = CreateWidget(c, parent);
+        widget->setObjectName(ToQString(c.index < 0 ? c.name : c.name + "_" + std::to_string(c.index)));
+        widget->setGeometry(PixelGeometry(c));
+        ApplyFonts(c, widget);
+        SetShown(widget, c.visibleAtStart);
+        controls_.push_back(Bound{&c, widget, FindControl(form_, c.name, c.index)});
+        ConnectEvents(controls_.back());
+    }
+    // Within a container, controls listed first lie on top.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) it->widget->raise();
+
+    QWidget* previous = nullptr;
+    for (const ControlName& name : MainWindowFocusOrder()) {
+        QWidget* widget = Control(name.name, name.index);
+        if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
+    const QString caption = ToQString(c.caption);
+    switch (c.kind) {
+        case ControlKind::Button: return new QPushButton(caption, parent);
+        case ControlKind::Panel: {
+            // Panels that share a place must hide what lies beneath them.
+            auto* panel = new QGroupBox(caption, parent);
+            panel->setAutoFillBackground(true);
+            return panel;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setWordWrap(true);
+            label->setAlignment((c.alignment == Alignment::Right    ? Qt::AlignRight
+                                 : c.alignment == Alignment::Centre ? Qt::AlignHCenter
+                                                                    : Qt::AlignLeft) |
+                                Qt::AlignVCenter);
+            if (c.backdrop == Backdrop::DisplayBox || c.backdrop == Backdrop::CountBox) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setLineWidth(1);
+                label->setAutoFillBackground(true);
+                label->setBackgroundRole(QPalette::Base);
+                label->setAlignment(label->alignment() & ~Qt::AlignVertical_Mask);
+                label->setAlignment(label->alignment() | Qt::AlignVCenter);
+                label->setContentsMargins(2, 0, 2, 0);
+            }
+            return label;
+        }
+        case ControlKind::DropDown: {
+            auto* list = new QComboBox(parent);
+            for (const std::string& item : c.items) list->addItem(ToQString(item));
+            list->setCurrentIndex(-1);
+            return list;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(caption, parent);
+            box->setChecked(c.value != 0);
+            return box;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(caption, parent);
+            if (c.maximum > 0) box->setMaxLength(c.maximum);
+            return box;
+        }
+        case ControlKind::Slider: {
+            auto* slider = new QSlider(Qt::Horizontal, parent);
+            slider->setRange(c.minimum, c.maximum);
+            slider->setValue(c.value);
+            slider->setSingleStep(1);
+            slider->setPageStep(1);
+            slider->setTickInterval(1);
+            slider->setTickPosition(QSlider::TicksBelow);
+            return slider;
+        }
+        case ControlKind::DrawingBox: {
+            auto* box = new DrawingBoxWidget(parent);
+            if (c.backdrop == Backdrop::DisplayBox) box->setBackgroundRole(QPalette::Base);
+            box->setFocusPolicy(Qt::NoFocus);
+            return box;
+        }
+        case ControlKind::Picture:
+        case ControlKind::List:
+        case ControlKind::Timer: break;
+    }
+    return new PictureWidget(parent);
+}
+
+void MainWindowView::ApplyFonts(const ControlLayout& c, QWidget* widget) {
+    // Set on every control, so no control inherits a panel's caption font.
+    widget->setFont(FontFor(c.font));
+}
+
+void MainWindowView::ConnectEvents(Bound& bound) {
+    const ControlLayout& c = *bound.layout;
+    QWidget* widget = bound.widget;
+    const int index = c.index;
+
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        std::function<void()> handler;
+        if (c.name == "cmdNew") handler = [this] { cmdNew_Click(form_); };
+        if (c.name == "cmdDone") handler = [this] { cmdDone_Click(form_); };
+        if (c.name == "cmdExit") handler = [this] { cmdExit_Click(form_); };
+        if (c.name == "cmdHelp") {
+            connect(button, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+        } else if (handler) {
+            connect(button, &QPushButton::clicked, this, [this, handler] { Handle(handler); });
+        }
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list, name = c.name, index](int) {
+            if (syncing_) return;
+            const std::string text = list->currentText().toStdString();
+            Handle([this, &name, &text, index] {
+                if (name == "cmbWidth") ChooseWidth(form_, text);
+                if (name == "cmbHeight") ChooseHeight(form_, text);
+                if (name == "cmbPlayers") ChoosePlayers(form_, text);
+                if (name == "cmbPlayerType") ChoosePlayerType(form_, index, text);
+                if (name == "cmbComputerLevel") ChooseComputerLevel(form_, index, text);
+            });
+        });
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        CheckBox* model = std::get<CheckBox*>(bound.control);
+        connect(box, &QCheckBox::toggled, this, [this, model](bool checked) {
+            if (syncing_) return;
+            Handle([this, model, checked] { SetCheckBox(form_, *model, checked ? 1 : 0); });
+        });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        TextBox* model = std::get<TextBox*>(bound.control);
+        connect(edit, &QLineEdit::textChanged, this, [this, model](const QString& text) {
+            if (syncing_) return;
+            Handle([model, text] { model->SetText(text.toStdString()); });
+        });
+    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
+        connect(slider, &QSlider::valueChanged, this, [this](int value) {
+            if (syncing_) return;
+            Handle([this, value] { MoveSpeedSlider(form_, value); });
+        });
+    } else if (c.name == "imgCard") {
+        auto* picture = static_cast<PictureWidget*>(widget);
+        connect(picture, &PictureWidget::clicked, this, [this, index] { Handle([this, index] { imgCard_Click(form_, index); }); });
+    }
+}
+
+QWidget* MainWindowView::Control(std::string_view name, int index) const {
+    for (const Bound& bound : controls_) {
+        if (bound.layout->name == name && bound.layout->index == index) return bound.widget;
+    }
+    return nullptr;
+}
+
+void MainWindowView::Handle(const std::function<void()>& event) {
+    if (failed_) return;
+    event();
+    Sync();
+}
+
+void MainWindowView::Sync() {
+    syncing_ = true;
+    for (Bound& bound : controls_) {
+        SyncControl(bound);
+        if (failed_) break;
+    }
+    syncing_ = false;
+    if (failed_) return;
+    SyncTimer(cardTimer_);
+    SyncTimer(computerTimer_);
+    if (form_.exitRequested) {
+        cardTimer_.timer.stop();
+        computerTimer_.timer.stop();
+        if (help_) help_->close();
+        QApplication::quit();
+    }
+}
+
+void MainWindowView::SyncControl(Bound& bound) {
+    QWidget* widget = bound.widget;
+    std::visit(
+        [this, &bound, widget](auto model) {
+            using T = std::remove_pointer_t<decltype(model)>;
+            if constexpr (std::is_same_v<T, Button>) {
+                auto* button = static_cast<QPushButton*>(widget);
+                const QString caption = ToQString(model->caption);
+                if (button->text() != caption) button->setText(caption);
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, Panel>) {
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, Label>) {
+                auto* label = static_cast<QLabel*>(widget);
+                const QString text = ToQString(model->text);
+                if (label->text() != text) label->setText(text);
+                if (label->font().bold() != model->bold) {
+                    QFont font = label->font();
+                    font.setBold(model->bold);
+                    label->setFont(font);
+                }
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, DropDown>) {
+                auto* list = static_cast<QComboBox*>(widget);
+                if (list->currentIndex() != model->listIndex) list->setCurrentIndex(model->listIndex);
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, CheckBox>) {
+                auto* box = static_cast<QCheckBox*>(widget);
+                if (box->isChecked() != (model->value != 0)) box->setChecked(model->value != 0);
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, TextBox>) {
+                auto* edit = static_cast<QLineEdit*>(widget);
+                const QString text = ToQString(model->text);
+                if (edit->text() != text) edit->setText(text);
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, Slider>) {
+                auto* slider = static_cast<QSlider*>(widget);
+                if (slider->value() != model->value) slider->setValue(model->value);
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, Picture>) {
+                if (!ShowPicture(bound, *model)) return;
+                SetShown(widget, model->visible);
+            } else if constexpr (std::is_same_v<T, DrawingBox>) {
+                if (!ShowPicture(bound, *model)) return;
+                QStringList lines;
+                for (const std::string& line : model->lines) lines << ToQString(line);
+                static_cast<DrawingBoxWidget*>(widget)->SetLines(lines);
+                SetShown(widget, model->visible);
+            }
+        },
+        bound.control);
+}
+
+bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
+    auto* widget = static_cast<PictureWidget*>(bound.widget);
+    if (picture.loads == 0) {
+        // The layout's own picture, until the game first loads a file here.
+        if (widget->Picture().isNull()) {
+            const QString layoutPicture = LayoutPicture(bound.layout->name);
+            if (!layoutPicture.isEmpty()) widget->SetPicture(QPixmap(layoutPicture));
+        }
+        return true;
+    }
+    if (picture.loads != bound.shownLoads) {
+        bound.shownLoads = picture.loads;
+        bound.pendingLoad = true;
+    }
+    // A slot that is not on the board shows nothing, so its file is read when
+    // it is next shown; a board laid out twice before it is seen reads once.
+    if (!bound.pendingLoad || !picture.visible) return true;
+    bound.pendingLoad = false;
+    const QString path = ToQString(PicturePath(pictureFolder_.toStdString(), picture.file));
+    QPixmap pixmap = LoadPictureFile(path);
+    if (pixmap.isNull()) {
+        Fail(path);
+        return false;
+    }
+    widget->SetPicture(pixmap);
+    return true;
+}
+
+void MainWindowView::SyncTimer(TimerLink& link) {
+    if (!link.model->enabled) {
+        link.timer.stop();
+        return;
+    }
+    if (!link.timer.isActive() || link.run != link.model->run) {
+        link.run = link.model->run;
+        link.timer.start(link.model->interval);
+    }
+}
+
+void MainWindowView::Fail(const QString& path) {
+    failed_ = true;
+    cardTimer_.timer.stop();
+    computerTimer_.timer.stop();
+    failureMessage_ = QStringLiteral("Pairon: the picture file %1 could not be loaded.").arg(path);
+    std::fprintf(stderr, "%s\n", failureMessage_.toLocal8Bit().constData());
+    std::fflush(stderr);
+    hide();
+    if (help_) help_->hide();
+    // Nobody could see or dismiss a message box on the offscreen platform.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QMessageBox::critical(nullptr, windowTitle(), failureMessage_);
+    }
+    QCoreApplication::exit(1);
+}
+
+HelpWindow* MainWindowView::Help() const { return help_.data(); }
+
+void MainWindowView::cmdHelp_Click() {
+    if (failed_) return;
+    if (!help_) {
+        help_ = new HelpWindow(windowIcon());
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->hide();
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    // Closing the window through its frame ends the game as Exit does.
+    event->accept();
+    if (!failed_) Handle([this] { cmdExit_Click(form_); });
+}
+
+}  // namespace pairon

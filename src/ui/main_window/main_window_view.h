@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "game/main_form.h"
+#include "ui/main_window/window_layout.h"
+
+namespace pairon {
+
+class HelpWindow;
+class PictureWidget;
+
+// The main window on screen. It holds no game state of its own: it builds its
+// widgets from the layout table, forwards every widget event to the game's
+// handler, and after each one brings the widgets up to date with the model.
+class MainWindowView : public QWidget {
+    Q_OBJECT
+public:
+    // `pictureFolder` is where the picture files lie, normally the folder of
+    // the running executable. Runs the start-up selections and shows their
+    // result; if a picture can't be loaded, Failed() is true afterwards.
+    MainWindowView(MainForm& form, QString pictureFolder, QWidget* parent = nullptr);
+    ~MainWindowView() override;
+
+    MainForm& Form() { return form_; }
+
+    // The widget of a control of the layout, or nullptr.
+    QWidget* Control(std::string_view name, int index = -1) const;
+
+    // The help window while it exists.
+    HelpWindow* Help() const;
+
+    // True once a picture file could not be loaded; the window then takes no
+    // more events and the program ends with a non-zero status.
+    bool Failed() const { return failed_; }
+    const QString& FailureMessage() const { return failureMessage_; }
+
+    // Runs one game event and brings the widgets up to date afterwards.
+    void Handle(const std::function<void()>& event);
+
+    void cmdHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Bound {
+        const ControlLayout* layout;
+        QWidget* widget;
+        ControlRef control;
+        unsigned shownLoads = 0;  // the model's load count last shown
+        bool pendingLoad = false;  // a load that waits until the slot is shown
+    };
+    struct TimerLink {
+        Timer* model;
+        QTimer timer;
+        unsigned run = 0;
+    };
+
+    void BuildWidgets();
+    QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent);
+    void ConnectEvents(Bound& bound);
+    void ApplyFonts(const ControlLayout& layout, QWidget* widget);
+    void Sync();
+    void SyncControl(Bound& bound);
+    bool ShowPicture(Bound& bound, const Picture& picture);
+    void SyncTimer(TimerLink& link);
+    void Fail(const QString& path);
+
+    MainForm& form_;
+    QString pictureFolder_;
+    std::vector<Bound> controls_;
+    TimerLink cardTimer_;
+    TimerLink computerTimer_;
+    QPointer<HelpWindow> help_;
+    bool failed_ = false;
+    bool syncing_ = false;
+    QString failureMessage_;
+};
+
+}  // namespace pairon

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+namespace pairon {
+
+// Reads a picture file afresh. Returns a null pixmap when the file is missing,
+// unreadable, not a picture, or claims a size no picture of this game has
+// (so a damaged header cannot make us allocate gigabytes).
+QPixmap LoadPictureFile(const QString& path);
+
+inline constexpr int kLargestPictureSide = 4096;
+
+}  // namespace pairon

@@ -1,0 +1,56 @@
+#include "ui/main_window/qt_picture_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pairon {
+
+PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
+
+void PictureWidget::SetPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QPoint(0, 0), picture_);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    event->accept();
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+DrawingBoxWidget::DrawingBoxWidget(QWidget* parent) : PictureWidget(parent) { setAutoFillBackground(true); }
+
+void DrawingBoxWidget::SetLines(const QStringList& lines) {
+    if (lines == lines_) return;
+    lines_ = lines;
+    update();
+}
+
+void DrawingBoxWidget::paintEvent(QPaintEvent* event) {
+    PictureWidget::paintEvent(event);
+    if (lines_.isEmpty()) return;
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    int baseline = metrics.ascent();
+    for (const QString& line : lines_) {
+        painter.drawText(QPoint(0, baseline), line);
+        baseline += metrics.lineSpacing();
+    }
+}
+
+}  // namespace pairon

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPixmap>
+#include <QStringList>
+#include <QWidget>
+
+namespace pairon {
+
+// A picture control: shows its picture from the top-left corner and reports
+// a click (a press and a release inside it).
+class PictureWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureWidget(QWidget* parent = nullptr);
+
+    void SetPicture(const QPixmap& picture);
+    const QPixmap& Picture() const { return picture_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool pressed_ = false;
+};
+
+// A drawing box: a background colour, a picture from the top-left corner and
+// lines of text printed over it, top to bottom.
+class DrawingBoxWidget : public PictureWidget {
+    Q_OBJECT
+public:
+    explicit DrawingBoxWidget(QWidget* parent = nullptr);
+
+    void SetLines(const QStringList& lines);
+    const QStringList& Lines() const { return lines_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList lines_;
+};
+
+}  // namespace pairon
