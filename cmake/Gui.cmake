@@ -13,10 +13,26 @@ add_executable(pairon-draw-pictures ${CMAKE_SOURCE_DIR}/art/draw_pictures.cpp)
 target_link_libraries(pairon-draw-pictures PRIVATE pairon_art)
 set_target_properties(pairon-draw-pictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/art-tool)
 
+# Pictures are drawn at twice the size they take in the window and shown with
+# a device pixel ratio of 2: sharp on a screen scaled to 200 percent, smoothly
+# scaled down at 100 percent. The view reads the same factor.
+set(PAIRON_PICTURE_SCALE 2)
 set(PAIRON_PICTURE_DIR ${CMAKE_BINARY_DIR}/bin)
+# The window icons are icons of the sizes their names give, and the help
+# window shows the ornament pixel for pixel, so these come from a second
+# drawing at scale 1; this folder holds the layout pictures at their true size.
 set(PAIRON_LAYOUT_PICTURE_DIR ${CMAKE_BINARY_DIR}/layout-pictures)
+set(PAIRON_SCALED_LAYOUT_PICTURE_DIR ${CMAKE_BINARY_DIR}/layout-pictures-x${PAIRON_PICTURE_SCALE})
+# The picture files of the scale 1 drawing are not used.
+set(PAIRON_UNSCALED_PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures-x1)
 set(PAIRON_LAYOUT_PICTURES PlayerPanel.png GameBoard.png Ornament.png CardSlot.png ResultStart.png
     icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png)
+# Built into the game at true size, under their own names.
+set(PAIRON_TRUE_SIZE_LAYOUT_PICTURES Ornament.png icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png
+    icon-256.png)
+# Built into the game at the picture scale, as <name>@<scale>x.png.
+set(PAIRON_SCALED_LAYOUT_PICTURES PlayerPanel.png GameBoard.png Ornament.png CardSlot.png ResultStart.png)
+
 set(PAIRON_PICTURE_OUTPUTS)
 foreach(face RANGE 1 26)
   list(APPEND PAIRON_PICTURE_OUTPUTS ${PAIRON_PICTURE_DIR}/Card${face}.bmp)
@@ -25,19 +41,42 @@ foreach(name CardBack1.bmp CardBack2.bmp Winner.bmp Depressed.bmp Frustrated.bmp
   list(APPEND PAIRON_PICTURE_OUTPUTS ${PAIRON_PICTURE_DIR}/${name})
 endforeach()
 set(PAIRON_LAYOUT_OUTPUTS)
+set(PAIRON_SCALED_LAYOUT_OUTPUTS)
 foreach(name ${PAIRON_LAYOUT_PICTURES})
   list(APPEND PAIRON_LAYOUT_OUTPUTS ${PAIRON_LAYOUT_PICTURE_DIR}/${name})
+  list(APPEND PAIRON_SCALED_LAYOUT_OUTPUTS ${PAIRON_SCALED_LAYOUT_PICTURE_DIR}/${name})
 endforeach()
 add_custom_command(
-  OUTPUT ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_LAYOUT_OUTPUTS}
+  OUTPUT ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_SCALED_LAYOUT_OUTPUTS}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-          $<TARGET_FILE:pairon-draw-pictures> ${PAIRON_PICTURE_DIR} ${PAIRON_LAYOUT_PICTURE_DIR}
+          $<TARGET_FILE:pairon-draw-pictures> ${PAIRON_PICTURE_DIR} ${PAIRON_SCALED_LAYOUT_PICTURE_DIR}
+          --scale ${PAIRON_PICTURE_SCALE}
   DEPENDS pairon-draw-pictures
   COMMENT "Drawing the picture files"
   VERBATIM)
-add_custom_target(pairon_pictures ALL DEPENDS ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_LAYOUT_OUTPUTS})
+add_custom_command(
+  OUTPUT ${PAIRON_LAYOUT_OUTPUTS}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          $<TARGET_FILE:pairon-draw-pictures> ${PAIRON_UNSCALED_PICTURE_DIR} ${PAIRON_LAYOUT_PICTURE_DIR}
+  DEPENDS pairon-draw-pictures
+  COMMENT "Drawing the window icons"
+  VERBATIM)
+add_custom_target(pairon_pictures ALL DEPENDS ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_LAYOUT_OUTPUTS}
+                  ${PAIRON_SCALED_LAYOUT_OUTPUTS})
 
-set_source_files_properties(${PAIRON_LAYOUT_OUTPUTS} PROPERTIES GENERATED TRUE)
+set(PAIRON_TRUE_SIZE_RESOURCES)
+foreach(name ${PAIRON_TRUE_SIZE_LAYOUT_PICTURES})
+  list(APPEND PAIRON_TRUE_SIZE_RESOURCES ${PAIRON_LAYOUT_PICTURE_DIR}/${name})
+endforeach()
+set(PAIRON_SCALED_RESOURCES)
+foreach(name ${PAIRON_SCALED_LAYOUT_PICTURES})
+  set(picture ${PAIRON_SCALED_LAYOUT_PICTURE_DIR}/${name})
+  list(APPEND PAIRON_SCALED_RESOURCES ${picture})
+  # Qt gives a picture named <name>@2x.png a device pixel ratio of 2 when read.
+  string(REGEX REPLACE "\\.png$" "@${PAIRON_PICTURE_SCALE}x.png" alias ${name})
+  set_source_files_properties(${picture} PROPERTIES QT_RESOURCE_ALIAS ${alias})
+endforeach()
+set_source_files_properties(${PAIRON_LAYOUT_OUTPUTS} ${PAIRON_SCALED_LAYOUT_OUTPUTS} PROPERTIES GENERATED TRUE)
 
 file(GLOB PAIRON_VIEW_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/ui/main_window/*_view.cpp
@@ -45,10 +84,13 @@ file(GLOB PAIRON_VIEW_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/ui/help_window/*.cpp)
 add_library(pairon_view STATIC ${PAIRON_VIEW_SOURCES})
 qt_add_resources(pairon_view "layout_pictures" PREFIX "/layout" BASE ${PAIRON_LAYOUT_PICTURE_DIR}
-  FILES ${PAIRON_LAYOUT_OUTPUTS})
+  FILES ${PAIRON_TRUE_SIZE_RESOURCES})
+qt_add_resources(pairon_view "scaled_layout_pictures" PREFIX "/layout" BASE ${PAIRON_SCALED_LAYOUT_PICTURE_DIR}
+  FILES ${PAIRON_SCALED_RESOURCES})
 target_include_directories(pairon_view PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets)
-target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}"
+  PAIRON_PICTURE_SCALE=${PAIRON_PICTURE_SCALE})
 add_dependencies(pairon_view pairon_pictures)
 
 add_executable(pairon ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pairon"));
     QApplication::setApplicationVersion(QStringLiteral(PAIRON_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pairon"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.pairon.Pairon"));
     // The game decides itself when it ends: Exit, or closing its window.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -9,13 +9,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <cstdio>
+#include <utility>
 
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
 #include "pictures/picture_files.h"
 #include "ui/help_window/help_window.h"
+#include "ui/main_window/qt_accessibility.h"
+#include "ui/main_window/qt_board_navigator.h"
 #include "ui/main_window/qt_picture_loader.h"
 #include "ui/main_window/qt_picture_widgets.h"
 #include "ui/main_window/setup_flow.h"
@@ -50,13 +54,22 @@ QFont FontFor(FontRole role) {
 }
 
 // The picture a control of the layout carries before the game loads a file
-// into it.
+// into it, drawn at the picture scale like the picture files.
 QString LayoutPicture(const std::string& name) {
-    if (name == "imgGame") return QStringLiteral(":/layout/GameBoard.png");
-    if (name == "imgPlayer") return QStringLiteral(":/layout/PlayerPanel.png");
-    if (name == "imgCard") return QStringLiteral(":/layout/CardSlot.png");
-    if (name == "picResult") return QStringLiteral(":/layout/ResultStart.png");
-    return {};
+    QString picture;
+    if (name == "imgGame") picture = QStringLiteral("GameBoard");
+    if (name == "imgPlayer") picture = QStringLiteral("PlayerPanel");
+    if (name == "imgCard") picture = QStringLiteral("CardSlot");
+    if (name == "picResult") picture = QStringLiteral("ResultStart");
+    if (picture.isEmpty()) return {};
+    return QStringLiteral(":/layout/%1@%2x.png").arg(picture).arg(kPictureScale);
+}
+
+// A picture drawn at the picture scale keeps its place's size on screen and
+// shows every pixel it has on a screen of that scale.
+QPixmap AtPictureScale(QPixmap picture) {
+    picture.setDevicePixelRatio(kPictureScale);
+    return picture;
 }
 
 QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -83,7 +96,11 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     setFont(FontFor(FontRole::Default));
     setFixedSize(ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
 
+    InstallAccessibleInterfaces();
     BuildWidgets();
+    // F1 opens the help as the Help button does, wherever the focus is.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
     Handle([this] { Form_Load(form_); });
 }
 
@@ -111,13 +128,59 @@ void MainWindowView::BuildWidgets() {
     }
     // Within a container, controls listed first lie on top.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) it->widget->raise();
+    BuildBoardNavigator();
+    NameControls();
 
+    // The board comes last, after the controls the layout lists.
     QWidget* previous = nullptr;
     for (const ControlName& name : MainWindowFocusOrder()) {
         QWidget* widget = Control(name.name, name.index);
         if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
         if (previous) setTabOrder(previous, widget);
         previous = widget;
+    }
+    if (previous && board_) setTabOrder(previous, board_);
+}
+
+void MainWindowView::BuildBoardNavigator() {
+    QWidget* game = Control("fraGame");
+    if (!game) return;
+    std::vector<QWidget*> cards;
+    for (int p = 0; p < kCardSlots; ++p) cards.push_back(Control("imgCard", p));
+    auto shown = [this](int p) { return form_.imgCard[static_cast<std::size_t>(p)].visible; };
+    board_ = new BoardNavigator(std::move(cards), shown, game);
+    board_->setObjectName(QStringLiteral("board"));
+    board_->setGeometry(game->rect());
+    board_->raise();
+    // A key on the marked card is a click on it, through the same rule.
+    connect(board_, &BoardNavigator::activated, this, [this](int p) {
+        if (!form_.imgCard[static_cast<std::size_t>(p)].visible) return;
+        Handle([this, p] { imgCard_Click(form_, p); });
+    });
+}
+
+void MainWindowView::NameControls() {
+    for (Bound& bound : controls_) {
+        const QString name = ControlAccessibleName(*bound.layout);
+        if (name.isEmpty()) continue;
+        bound.widget->setAccessibleName(name);
+        // Some screen readers take a list's name from the label that names
+        // it, not from the list; the seat rows have no labels on screen, so
+        // each list gets one that only assistive technology sees.
+        if (bound.layout->name == "cmbPlayerType" || bound.layout->name == "cmbComputerLevel") {
+            auto* label = new QLabel(name, bound.widget->parentWidget());
+            label->setObjectName(bound.widget->objectName() + QStringLiteral("_label"));
+            label->hide();
+            label->setBuddy(bound.widget);
+        }
+    }
+    // The caption labels name the controls beside them.
+    const std::pair<const char*, const char*> captions[] = {{"Width", "cmbWidth"},       {"Height", "cmbHeight"},
+                                                             {"Players", "cmbPlayers"},   {"Speed", "sldSpeed"},
+                                                             {"Remaining", "lblPairs"}, {"Player", "lblPlayerTurn"}};
+    for (const auto& [caption, control] : captions) {
+        auto* label = qobject_cast<QLabel*>(Control(caption));
+        if (label && Control(control)) label->setBuddy(Control(control));
     }
 }
 
@@ -143,9 +206,9 @@ QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
                 label->setLineWidth(1);
                 label->setAutoFillBackground(true);
                 label->setBackgroundRole(QPalette::Base);
-                label->setAlignment(label->alignment() & ~Qt::AlignVertical_Mask);
-                label->setAlignment(label->alignment() | Qt::AlignVCenter);
-                label->setContentsMargins(2, 0, 2, 0);
+                // An indent, not contents margins: margins would push the
+                // frame's top and bottom lines out of the box.
+                label->setIndent(3);
             }
             return label;
         }
@@ -239,7 +302,10 @@ void MainWindowView::ConnectEvents(Bound& bound) {
         });
     } else if (c.name == "imgCard") {
         auto* picture = static_cast<PictureWidget*>(widget);
-        connect(picture, &PictureWidget::clicked, this, [this, index] { Handle([this, index] { imgCard_Click(form_, index); }); });
+        connect(picture, &PictureWidget::clicked, this, [this, index] {
+            if (board_) board_->SetMarked(index);
+            Handle([this, index] { imgCard_Click(form_, index); });
+        });
     }
 }
 
@@ -264,6 +330,7 @@ void MainWindowView::Sync() {
     }
     syncing_ = false;
     if (failed_) return;
+    if (board_) board_->Refresh(form_.fraGame.visible && !form_.fraPlayers.visible && !form_.fraOutcome.visible);
     SyncTimer(cardTimer_);
     SyncTimer(computerTimer_);
     if (form_.exitRequested) {
@@ -276,6 +343,7 @@ void MainWindowView::Sync() {
 
 void MainWindowView::SyncControl(Bound& bound) {
     QWidget* widget = bound.widget;
+    SyncAccessibleText(bound);
     std::visit(
         [this, &bound, widget](auto model) {
             using T = std::remove_pointer_t<decltype(model)>;
@@ -327,13 +395,48 @@ void MainWindowView::SyncControl(Bound& bound) {
         bound.control);
 }
 
+void MainWindowView::SyncAccessibleText(Bound& bound) {
+    const ControlLayout& c = *bound.layout;
+    QWidget* widget = bound.widget;
+    if (c.name == "imgCard") {
+        // Only a slot whose file or visibility changed is named afresh.
+        const Picture& picture = *std::get<Picture*>(bound.control);
+        if (bound.named && bound.namedFile == picture.file && bound.namedVisible == picture.visible) return;
+        bound.named = true;
+        bound.namedFile = picture.file;
+        bound.namedVisible = picture.visible;
+        SetAccessibleText(widget, QAccessible::Name, CardSlotName(c.index, picture));
+    } else if (c.backdrop == Backdrop::DisplayBox || c.backdrop == Backdrop::CountBox) {
+        // A display box reads as its name, with what it shows as the description.
+        if (const auto* label = std::get_if<Label*>(&bound.control)) {
+            SetAccessibleText(widget, QAccessible::Description, ToQString((*label)->text));
+            if (c.name == "lblScore") {
+                const std::string& player = form_.lblPlayer[static_cast<std::size_t>(c.index)].text;
+                SetAccessibleText(widget, QAccessible::Name, ScoreAccessibleName(c.index, player));
+            }
+        }
+    }
+    if (c.name == "picOutcome") {
+        // The outcome is printed on a picture, so its lines are given as text.
+        QStringList lines;
+        for (const std::string& line : form_.picOutcome.lines) {
+            if (!line.empty()) lines << ToQString(line);
+        }
+        const QString text = lines.join(QLatin1Char('\n'));
+        SetAccessibleText(widget, QAccessible::Description, text);
+        if (QWidget* panel = Control("fraOutcome")) SetAccessibleText(panel, QAccessible::Description, text);
+    } else if (c.name == "picResult") {
+        SetAccessibleText(widget, QAccessible::Description, ResultPictureDescription(form_.picResult.file));
+    }
+}
+
 bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     auto* widget = static_cast<PictureWidget*>(bound.widget);
     if (picture.loads == 0) {
         // The layout's own picture, until the game first loads a file here.
         if (widget->Picture().isNull()) {
             const QString layoutPicture = LayoutPicture(bound.layout->name);
-            if (!layoutPicture.isEmpty()) widget->SetPicture(QPixmap(layoutPicture));
+            if (!layoutPicture.isEmpty()) widget->SetPicture(AtPictureScale(QPixmap(layoutPicture)));
         }
         return true;
     }
@@ -351,7 +454,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
         Fail(path);
         return false;
     }
-    widget->SetPicture(pixmap);
+    widget->SetPicture(AtPictureScale(std::move(pixmap)));
     return true;
 }
 

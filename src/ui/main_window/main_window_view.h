@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,7 @@
 
 namespace pairon {
 
+class BoardNavigator;
 class HelpWindow;
 class PictureWidget;
 
@@ -36,6 +38,9 @@ public:
     // The help window while it exists.
     HelpWindow* Help() const;
 
+    // The board as a stop of the keyboard focus order (after Help).
+    BoardNavigator* Board() const { return board_; }
+
     // True once a picture file could not be loaded; the window then takes no
     // more events and the program ends with a non-zero status.
     bool Failed() const { return failed_; }
@@ -56,6 +61,11 @@ private:
         ControlRef control;
         unsigned shownLoads = 0;  // the model's load count last shown
         bool pendingLoad = false;  // a load that waits until the slot is shown
+        // The picture file and visibility a card slot's accessible name was
+        // last made for.
+        std::string namedFile{};
+        bool namedVisible = false;
+        bool named = false;
     };
     struct TimerLink {
         Timer* model;
@@ -67,8 +77,11 @@ private:
     QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent);
     void ConnectEvents(Bound& bound);
     void ApplyFonts(const ControlLayout& layout, QWidget* widget);
+    void BuildBoardNavigator();
+    void NameControls();
     void Sync();
     void SyncControl(Bound& bound);
+    void SyncAccessibleText(Bound& bound);
     bool ShowPicture(Bound& bound, const Picture& picture);
     void SyncTimer(TimerLink& link);
     void Fail(const QString& path);
@@ -79,6 +92,7 @@ private:
     TimerLink cardTimer_;
     TimerLink computerTimer_;
     QPointer<HelpWindow> help_;
+    BoardNavigator* board_ = nullptr;
     bool failed_ = false;
     bool syncing_ = false;
     QString failureMessage_;

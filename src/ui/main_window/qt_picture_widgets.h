@@ -4,9 +4,19 @@
 #include <QStringList>
 #include <QWidget>
 
+#ifndef PAIRON_PICTURE_SCALE
+#define PAIRON_PICTURE_SCALE 1
+#endif
+
 namespace pairon {
 
-// A picture control: shows its picture from the top-left corner and reports
+// The build draws every picture at this multiple of the size it takes in the
+// window, so the pictures stay sharp on a screen scaled up that far; shown
+// with this device pixel ratio they keep their size in the layout.
+inline constexpr int kPictureScale = PAIRON_PICTURE_SCALE;
+
+// A picture control: shows its picture from the top-left corner, at the size
+// its device pixel ratio gives it (scaled smoothly to the screen), and reports
 // a click (a press and a release inside it).
 class PictureWidget : public QWidget {
     Q_OBJECT

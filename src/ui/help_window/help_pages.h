@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace pairon {
+
+// A page of help text: the caption of its tab, the name of its text label and
+// the text, in UTF-8. Paragraphs are separated by an empty line.
+struct HelpTextPage {
+    std::string_view tab;
+    std::string_view label;
+    std::string_view text;
+};
+
+// The five pages of text, in the order of their tabs.
+const std::array<HelpTextPage, 5>& HelpTextPages();
+
+// The sixth page says who made the game and on what terms.
+inline constexpr std::string_view kAboutTab = "About Pairon";
+
+struct AboutTexts {
+    std::string_view designer;
+    std::string_view product;
+    std::string_view license;
+    std::string_view internet;
+};
+
+const AboutTexts& About();
+
+}  // namespace pairon

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace pairon {
+
+class TabStrip;
+
+// The help window: six pages of help, one for each tab of the tab strip
+// tabHelp. It reads and changes nothing of the game; the main window creates
+// it at the first press of Help and shows it again at every press after.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPageCount = 6;
+
+    explicit HelpWindow(const QIcon& icon, QWidget* parent = nullptr);
+
+    // fraHelp(k), k = 0 … 5: the page of tab k + 1.
+    QWidget* Page(int k) const;
+    TabStrip* Tabs() const { return tabHelp_; }
+    QPushButton* EndButton() const { return cmdEnd_; }
+
+    // Shows the page of the selected tab, and only that one.
+    void tabHelp_Click();
+    // End Help: hides the window, keeping its tab and page for next time.
+    void cmdEnd_Click();
+
+private:
+    void BuildTextPage(int k);
+    void BuildAboutPage();
+
+    std::array<QWidget*, kPageCount> fraHelp_{};
+    TabStrip* tabHelp_ = nullptr;
+    QPushButton* cmdEnd_ = nullptr;
+};
+
+}  // namespace pairon

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace pairon {
+
+// The card slots form a fixed grid of 10 columns by 5 rows; a position code is
+// row x 10 + column.
+inline constexpr int kBoardColumns = 10;
+inline constexpr int kBoardRows = 5;
+
+enum class MarkMove { Left, Right, Up, Down, First, Last };
+
+// Where the keyboard mark goes from `from` (a position code, or -1 for no
+// mark) when moved, among the slots for which `shown` is true. Left and Right
+// step through the slots in reading order and run on into the row above or
+// below, wrapping from the last slot to the first; Up and Down stay in the
+// column and wrap round it. Returns `from` when there is nowhere else to go,
+// and -1 when no slot is shown at all.
+int MoveMark(int from, MarkMove move, const std::function<bool(int)>& shown);
+
+// The shown slot nearest on screen to slot `gone`, or -1 when none is shown.
+// Of two equally near, the one that follows `gone` sooner in reading order.
+int NearestShownSlot(int gone, const std::function<bool(int)>& shown);
+
+// The board as one stop of the window's keyboard focus order. It lies over
+// the card slots without taking their mouse clicks, keeps a mark on one shown
+// card, moves it with the arrow keys (Home and End go to the first and last
+// card) and reports Space or Enter on the marked card as `activated`, which
+// the window treats exactly as a click on that card. The mark, a bright
+// outline round the card, is drawn only while the board has the focus.
+class BoardNavigator : public QWidget {
+    Q_OBJECT
+public:
+    // `cards` are the 50 card slot widgets, in position code order; `shown`
+    // says whether a slot is on the board now.
+    BoardNavigator(std::vector<QWidget*> cards, std::function<bool(int)> shown, QWidget* parent);
+
+    // The marked slot's position code, or -1.
+    int Marked() const { return marked_; }
+    void SetMarked(int position);
+
+    // To be called whenever the board may have changed, after the cards'
+    // accessible names: a mark on a slot that left the board moves to the
+    // nearest shown one, the board takes the focus only while `usable` and
+    // holding a card, and it reads as the marked card to a screen reader.
+    void Refresh(bool usable);
+
+    // The outline drawn round a marked card, in this widget's coordinates.
+    QRect MarkRect(int position) const;
+
+signals:
+    void activated(int position);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void Move(MarkMove move);
+    void Mark(int position);
+    void UpdateAccessibleName();
+
+    std::vector<QWidget*> cards_;
+    std::function<bool(int)> shown_;
+    int marked_ = -1;
+};
+
+}  // namespace pairon

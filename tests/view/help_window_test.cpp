@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <vector>
+
+#include "ui/help_window/help_window.h"
+#include "ui/help_window/tab_strip.h"
+#include "view/view_fixture.h"
+
+namespace pairon {
+namespace {
+
+// The help windows that exist. One closed through its frame goes at the next
+// turn of the event loop, so let that turn happen first.
+std::vector<HelpWindow*> HelpWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::vector<HelpWindow*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<HelpWindow*>(widget)) found.push_back(help);
+    }
+    return found;
+}
+
+HelpWindow* OpenHelp(ViewFixture& ui) {
+    ui.Press("cmdHelp");
+    return ui.view.Help();
+}
+
+void ChooseTab(HelpWindow& help, int k) {
+    TabStrip* tabs = help.Tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(k).center());
+}
+
+// The page a player sees: the one on top in the middle of the page area.
+int SeenPage(const HelpWindow& help) {
+    QWidget* hit = help.childAt(help.Page(0)->geometry().center());
+    for (int k = 0; k < HelpWindow::kPageCount; ++k) {
+        if (hit && (hit == help.Page(k) || help.Page(k)->isAncestorOf(hit))) return k;
+    }
+    return -1;
+}
+
+std::vector<int> VisiblePages(const HelpWindow& help) {
+    std::vector<int> visible;
+    for (int k = 0; k < HelpWindow::kPageCount; ++k) {
+        if (help.Page(k)->isVisible()) visible.push_back(k);
+    }
+    return visible;
+}
+
+TEST(HelpWindow, HelpOpensOneCentredWindowOnTheIntroduction) {
+    ViewFixture ui;
+    EXPECT_TRUE(HelpWindows().empty());
+    HelpWindow* help = OpenHelp(ui);
+    ASSERT_NE(help, nullptr);
+    ASSERT_EQ(HelpWindows(), std::vector<HelpWindow*>{help});
+
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Help");
+    EXPECT_EQ(help->size(), QSize(545, 361));
+    EXPECT_EQ(help->windowIcon().cacheKey(), ui.view.windowIcon().cacheKey());
+    const QPoint screenCentre = help->screen()->availableGeometry().center();
+    // Centred, give or take the width of the window's frame.
+    EXPECT_LE((help->frameGeometry().center() - screenCentre).manhattanLength(), 6);
+
+    // All six pages start out shown, stacked with the Introduction on top.
+    EXPECT_EQ(help->Tabs()->CurrentIndex(), 0);
+    EXPECT_EQ(VisiblePages(*help), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(SeenPage(*help), 0);
+    // Nothing covers End Help.
+    QPushButton* end = help->EndButton();
+    EXPECT_EQ(help->childAt(end->geometry().center()), end);
+}
+
+TEST(HelpWindow, TabsNameTheirPagesInOrderAndFitTheirCaptions) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    TabStrip* tabs = help->Tabs();
+    const QStringList captions{"Introduction",     "Aim of the Game",  "Starting a New Game",
+                               "Entering Players", "Playing the Game", "About Pairon"};
+    ASSERT_EQ(tabs->Count(), captions.size());
+    for (int k = 0; k < tabs->Count(); ++k) {
+        EXPECT_EQ(tabs->TabText(k), captions[k]);
+        const QRect tab = tabs->TabRect(k);
+        EXPECT_GT(tab.width(), tabs->fontMetrics().horizontalAdvance(captions[k])) << k;
+        // Every tab lies in the band above the pages, inside the strip.
+        EXPECT_TRUE(tabs->rect().contains(tab)) << k;
+        EXPECT_LE(tabs->mapTo(help, tab.bottomLeft()).y(), help->Page(0)->y()) << k;
+        for (int other = 0; other < k; ++other) EXPECT_FALSE(tab.intersects(tabs->TabRect(other))) << k << other;
+    }
+    // The pages share one place within the strip's body, below the tabs.
+    for (int k = 0; k < HelpWindow::kPageCount; ++k) {
+        const QRect page = help->Page(k)->geometry();
+        EXPECT_EQ(page.topLeft(), QPoint(160, 64)) << k;
+        EXPECT_TRUE(tabs->geometry().contains(page)) << k;
+    }
+}
+
+TEST(HelpWindow, EveryTextFitsItsLabel) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    QString about;
+    int labels = 0;
+    for (int k = 0; k < HelpWindow::kPageCount; ++k) {
+        for (QLabel* label : help->Page(k)->findChildren<QLabel*>()) {
+            ++labels;
+            const QRect inside = help->Page(k)->rect();
+            EXPECT_TRUE(inside.contains(label->geometry())) << label->objectName().toStdString();
+            if (label->wordWrap()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->objectName().toStdString();
+            } else {
+                EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
+            }
+            if (k == 5) about += label->text() + "\n";
+        }
+    }
+    EXPECT_EQ(labels, 5 + 4);
+    EXPECT_TRUE(about.contains("Pairon"));
+    EXPECT_TRUE(about.contains("The Pairon developers"));
+    EXPECT_TRUE(about.contains(PAIRON_VERSION));
+    EXPECT_TRUE(about.contains("MIT License"));
+}
+
+TEST(HelpWindow, EachTabShowsItsOwnPageAlone) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    for (int k : {5, 2, 0, 4, 1, 3}) {
+        ChooseTab(*help, k);
+        EXPECT_EQ(help->Tabs()->CurrentIndex(), k);
+        EXPECT_EQ(VisiblePages(*help), std::vector<int>{k});
+        EXPECT_EQ(SeenPage(*help), k);
+        // The selected tab's row is the one that touches the pages.
+        for (int other = 0; other < HelpWindow::kPageCount; ++other) {
+            EXPECT_GE(help->Tabs()->TabRect(k).bottom(), help->Tabs()->TabRect(other).bottom()) << k << other;
+        }
+    }
+    // Choosing the tab that is already selected keeps its page.
+    ChooseTab(*help, 3);
+    ChooseTab(*help, 3);
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{3});
+    // The arrow keys move along the tabs.
+    QTest::keyClick(help->Tabs(), Qt::Key_Right);
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{4});
+    QTest::keyClick(help->Tabs(), Qt::Key_Left);
+    QTest::keyClick(help->Tabs(), Qt::Key_Left);
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{2});
+}
+
+TEST(HelpWindow, EndHelpHidesTheWindowAndHelpShowsTheSamePageAgain) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    ChooseTab(*help, 5);
+    QTest::mouseClick(help->EndButton(), Qt::LeftButton);
+    // Hidden, not discarded.
+    ASSERT_EQ(HelpWindows(), std::vector<HelpWindow*>{help});
+    EXPECT_FALSE(help->isVisible());
+
+    EXPECT_EQ(OpenHelp(ui), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->Tabs()->CurrentIndex(), 5);
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{5});
+    EXPECT_EQ(SeenPage(*help), 5);
+}
+
+TEST(HelpWindow, HelpWhileOpenBringsTheSameWindowForward) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    ChooseTab(*help, 2);
+    ui.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ui.view));
+
+    EXPECT_EQ(OpenHelp(ui), help);
+    EXPECT_EQ(HelpWindows(), std::vector<HelpWindow*>{help});
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(help));
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{2});
+}
+
+TEST(HelpWindow, TheGameGoesOnWhileHelpIsOpen) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    ui.Press("cmdNew");
+    EXPECT_EQ(static_cast<QPushButton*>(ui.Control("cmdNew"))->text(), "End Game");
+    EXPECT_TRUE(ui.Control("fraPlayers")->isVisible());
+    ui.Press("cmdDone");
+    ui.ClickCard(0);
+    EXPECT_EQ(ui.form.lstSelection.Count(), 1u);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(VisiblePages(*help).size(), 6u);
+}
+
+TEST(HelpWindow, ClosingThroughTheFrameDiscardsTheWindow) {
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    ChooseTab(*help, 5);
+    help->close();
+    EXPECT_TRUE(HelpWindows().empty());
+    EXPECT_EQ(ui.view.Help(), nullptr);
+
+    // The next Help starts afresh on the Introduction.
+    help = OpenHelp(ui);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(HelpWindows(), std::vector<HelpWindow*>{help});
+    EXPECT_EQ(help->Tabs()->CurrentIndex(), 0);
+    EXPECT_EQ(SeenPage(*help), 0);
+}
+
+TEST(HelpWindow, ExitEndsTheHelpWindowToo) {
+    ViewFixture ui;
+    OpenHelp(ui);
+    ui.Press("cmdExit");
+    EXPECT_TRUE(ui.form.exitRequested);
+    EXPECT_TRUE(HelpWindows().empty());
+}
+
+}  // namespace
+}  // namespace pairon
