@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-liberation2
-          desktop-file-utils appstream dpkg-dev file"
+          desktop-file-utils appstream dpkg-dev file valgrind"
 
 missing=""
 for p in $packages; do

@@ -1,14 +1,151 @@
 #include "ui/main_window/qt_picture_loader.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+#include <cstdint>
+#include <cstdio>
 
 namespace pairon {
 
+namespace {
+
+// The largest picture file we read at all: far above any picture of the game,
+// far below what could hurt.
+constexpr qint64 kLargestPictureFileBytes = 64 * 1024 * 1024;
+
+std::uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int width) {
+    std::uint32_t value = 0;
+    for (int k = width - 1; k >= 0; --k) value = (value << 8) | static_cast<unsigned char>(bytes[at + k]);
+    return value;
+}
+
+struct BitmapHeader {
+    std::int64_t width = 0, height = 0;
+    bool topDown = false;
+    std::uint32_t headerSize = 0, pixelsAt = 0, bitsPerPixel = 0, compression = 0, planes = 0;
+};
+
+// Reads a bitmap's header and checks that the file holds every row the
+// header announces. Qt's reader fills missing rows with nothing and reports
+// success, so a file cut short would otherwise show as a picture with a blank
+// lower part.
+bool ReadWholeBitmap(const QByteArray& bytes, BitmapHeader& h) {
+    if (bytes.size() < 26) return false;
+    h.pixelsAt = LittleEndian(bytes, 10, 4);
+    h.headerSize = LittleEndian(bytes, 14, 4);
+    std::uint32_t imageBytes = 0;
+    if (h.headerSize == 12) {  // the old OS/2 header: 16-bit sizes
+        h.width = static_cast<std::int16_t>(LittleEndian(bytes, 18, 2));
+        h.height = static_cast<std::int16_t>(LittleEndian(bytes, 20, 2));
+        h.planes = LittleEndian(bytes, 22, 2);
+        h.bitsPerPixel = LittleEndian(bytes, 24, 2);
+    } else {
+        if (h.headerSize < 40 || bytes.size() < 38) return false;
+        h.width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
+        h.height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
+        h.planes = LittleEndian(bytes, 26, 2);
+        h.bitsPerPixel = LittleEndian(bytes, 28, 2);
+        h.compression = LittleEndian(bytes, 30, 4);
+        imageBytes = LittleEndian(bytes, 34, 4);
+    }
+    if (h.height < 0) {
+        h.height = -h.height;
+        h.topDown = true;
+    }
+    if (h.width <= 0 || h.height <= 0 || h.width > kLargestPictureSide || h.height > kLargestPictureSide) return false;
+    if (h.bitsPerPixel == 0 || h.bitsPerPixel > 32) return false;
+
+    std::int64_t pixelBytes = 0;
+    if (h.compression == 0 || h.compression == 3 || h.compression == 6) {  // plain rows, or rows with bit masks
+        pixelBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4 * h.height;
+    } else {
+        // Run-length rows have no fixed size; the header says how many bytes.
+        pixelBytes = imageBytes;
+    }
+    return h.pixelsAt >= 14 + h.headerSize && static_cast<std::int64_t>(h.pixelsAt) + pixelBytes <= bytes.size();
+}
+
+// The game's own bitmaps are plain 24-bit rows; turning those into an image
+// directly takes a fraction of the time Qt's general reader needs, and the
+// board loads up to fifty of them at a time.
+QImage DecodePlainBitmap(const QByteArray& bytes, const BitmapHeader& h) {
+    const auto width = static_cast<int>(h.width);
+    const auto height = static_cast<int>(h.height);
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    const std::int64_t rowBytes = (h.width * 24 + 31) / 32 * 4;
+    const auto* pixels = reinterpret_cast<const unsigned char*>(bytes.constData()) + h.pixelsAt;
+    for (int y = 0; y < height; ++y) {
+        const unsigned char* source = pixels + rowBytes * (h.topDown ? y : height - 1 - y);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, source += 3) line[x] = qRgb(source[2], source[1], source[0]);
+    }
+    return image;
+}
+
+// The whole file, or false if it can't be read (a folder, say) or is larger
+// than any picture could be.
+bool ReadWholeFile(const QString& path, QByteArray& bytes) {
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!file) return false;
+    constexpr qsizetype kChunk = 64 * 1024;
+    qsizetype used = 0;
+    bool ok = true;
+    while (true) {
+        if (used + kChunk > kLargestPictureFileBytes) {
+            ok = false;
+            break;
+        }
+        bytes.resize(used + kChunk);
+        const std::size_t got = std::fread(bytes.data() + used, 1, kChunk, file);
+        used += static_cast<qsizetype>(got);
+        if (got < static_cast<std::size_t>(kChunk)) {
+            ok = !std::ferror(file);
+            break;
+        }
+    }
+    std::fclose(file);
+    bytes.resize(used);
+    return ok;
+}
+
+// A JPEG is whole when it ends with its end-of-image marker. A file cut short
+// decodes with grey rows where the data stopped, and no error.
+bool WholeJpeg(const QByteArray& bytes) {
+    qsizetype end = bytes.size();
+    while (end > 0 && bytes[end - 1] == '\0') --end;  // some writers pad the end
+    return end >= 4 && static_cast<unsigned char>(bytes[end - 2]) == 0xFF &&
+           static_cast<unsigned char>(bytes[end - 1]) == 0xD9;
+}
+
+}  // namespace
+
 QPixmap LoadPictureFile(const QString& path) {
-    if (!QFileInfo(path).isFile()) return {};
-    QImageReader reader(path);
+    QByteArray bytes;
+    if (!ReadWholeFile(path, bytes)) return {};
+
+    // The format is read from the content, not the name, and a bitmap or a
+    // JPEG must be whole before anything is decoded.
+    QByteArray format;
+    if (bytes.startsWith("BM")) {
+        BitmapHeader header;
+        if (!ReadWholeBitmap(bytes, header)) return {};
+        if (header.headerSize >= 40 && header.compression == 0 && header.bitsPerPixel == 24 && header.planes == 1) {
+            return QPixmap::fromImage(DecodePlainBitmap(bytes, header));
+        }
+        format = "bmp";
+    } else if (bytes.startsWith("\xFF\xD8\xFF")) {
+        if (!WholeJpeg(bytes)) return {};
+        format = "jpeg";
+    }
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
     reader.setAutoTransform(false);
+    // The size comes from the header alone; a picture that claims to be huge
+    // is refused before any memory is set aside for it.
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kLargestPictureSide || size.height() > kLargestPictureSide) return {};
     QImage image;
