@@ -24,14 +24,6 @@ namespace {
 constexpr double kWide = 569.0;
 constexpr double kTall = 409.0;
 
-void StrokeLine(QPainter& painter, const QPainterPath& line, const QColor& colour, double width) {
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(line);
-    painter.restore();
-}
-
 QPainterPath Ellipse(QPointF centre, double rx, double ry) {
     QPainterPath path;
     path.addEllipse(centre, rx, ry);

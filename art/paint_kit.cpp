@@ -206,4 +206,12 @@ void DrawTitle(QPainter& painter, const QRectF& box, const QString& text, const 
     painter.restore();
 }
 
+void StrokeLine(QPainter& painter, const QPainterPath& line, const QColor& colour, double width) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(line);
+    painter.restore();
+}
+
 }  // namespace pairon::art

@@ -95,6 +95,9 @@ void FillShaded(QPainter& painter, const QPainterPath& path, const QColor& colou
 void FillFlat(QPainter& painter, const QPainterPath& path, const QColor& colour, const QColor& outline = QColor(),
               double outlineWidth = 0);
 
+// Draws a line along the path with round ends and joins.
+void StrokeLine(QPainter& painter, const QPainterPath& line, const QColor& colour, double width);
+
 // A soft drop shadow under a path.
 void DropShadow(QPainter& painter, const QPainterPath& path, QPointF offset, double alpha);
 

@@ -19,14 +19,6 @@ namespace {
 const QColor kSkin(0xF7C99A);
 const QColor kInk(0x3A2A22);
 
-void StrokeLine(QPainter& painter, const QPainterPath& line, const QColor& colour, double width) {
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(line);
-    painter.restore();
-}
-
 QPainterPath Arc(QPointF from, QPointF control, QPointF to) {
     QPainterPath path;
     path.moveTo(from);
