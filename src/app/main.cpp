@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <QApplication>
 
 #include "game/main_form.h"
@@ -5,6 +7,9 @@
 #include "ui/main_window/main_window_view.h"
 
 int main(int argc, char* argv[]) {
+    // Pictures are decoded afresh at every load; give their buffers back to
+    // the system when freed, so memory stays flat across games.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pairon"));
     QApplication::setApplicationVersion(QStringLiteral(PAIRON_VERSION));

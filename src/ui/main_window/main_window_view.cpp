@@ -91,7 +91,8 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
 
     setWindowTitle(ToQString(std::string(kMainWindowCaption)));
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/layout/icon-%1.png").arg(size));
+    // The sizes a title bar and a task switcher use; Qt decodes each one at once.
+    for (int size : {16, 32, 48, 64}) icon.addFile(QStringLiteral(":/layout/icon-%1.png").arg(size));
     setWindowIcon(icon);
     setFont(FontFor(FontRole::Default));
     setFixedSize(ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
@@ -328,6 +329,7 @@ void MainWindowView::Sync() {
         SyncControl(bound);
         if (failed_) break;
     }
+    picturesReadThisEvent_.clear();
     syncing_ = false;
     if (failed_) return;
     if (board_) board_->Refresh(form_.fraGame.visible && !form_.fraPlayers.visible && !form_.fraOutcome.visible);
@@ -434,9 +436,13 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     auto* widget = static_cast<PictureWidget*>(bound.widget);
     if (picture.loads == 0) {
         // The layout's own picture, until the game first loads a file here.
-        if (widget->Picture().isNull()) {
+        // Decoded only once its panel shows: the player panel's large picture
+        // costs start-up time and memory while that panel is still hidden.
+        if (widget->Picture().isNull() && widget->isVisibleTo(this)) {
             const QString layoutPicture = LayoutPicture(bound.layout->name);
-            if (!layoutPicture.isEmpty()) widget->SetPicture(AtPictureScale(QPixmap(layoutPicture)));
+            if (!layoutPicture.isEmpty()) {
+                widget->SetPicture(AtPictureScale(QPixmap::fromImage(QImage(layoutPicture))));
+            }
         }
         return true;
     }
@@ -449,12 +455,22 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     if (!bound.pendingLoad || !picture.visible) return true;
     bound.pendingLoad = false;
     const QString path = ToQString(PicturePath(pictureFolder_.toStdString(), picture.file));
+    // Every event that loads a file reads it afresh; the slots that load the
+    // same file in one event (a new board's backs) share that one reading.
+    for (const auto& [readPath, pixmap] : picturesReadThisEvent_) {
+        if (readPath == path) {
+            widget->SetPicture(pixmap);
+            return true;
+        }
+    }
     QPixmap pixmap = LoadPictureFile(path);
     if (pixmap.isNull()) {
         Fail(path);
         return false;
     }
-    widget->SetPicture(AtPictureScale(std::move(pixmap)));
+    pixmap = AtPictureScale(std::move(pixmap));
+    picturesReadThisEvent_.emplace_back(path, pixmap);
+    widget->SetPicture(pixmap);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/main_form.h"
@@ -88,6 +90,7 @@ private:
 
     MainForm& form_;
     QString pictureFolder_;
+    std::vector<std::pair<QString, QPixmap>> picturesReadThisEvent_;
     std::vector<Bound> controls_;
     TimerLink cardTimer_;
     TimerLink computerTimer_;

@@ -1,0 +1,195 @@
+#!/bin/sh
+# Builds the game and its bench programs (Release, into build-bench) and runs
+# the benchmarks of the game's budgets.
+#
+#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|all]
+#
+#   startup   start-up time and peak memory, game against an empty window (Xvfb)
+#   memory    the same peak memory, then resident memory over 200 games
+#   response  New Game and card clicks in the real window (offscreen)
+#   idle      processor time of the waiting game, at the setup and in a human's turn
+#   engine    the simulator's throughput on one core
+#   profile   where the simulator's instructions go (callgrind)
+#   scale     New Game, card click and computer pick for every board size
+#   all       every one of the above, in that order
+#
+# Environment: RUNS (start-up runs of each program, default 15), BUILD (the
+# build folder, default build-bench), SKIP_BUILD=1 (use the programs as built).
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${BUILD:-build-bench}
+bin=$build/bin
+jobs=$(nproc 2>/dev/null || echo 2)
+# Qt wants a private runtime folder; without one it warns at every start.
+runtime_dir=""
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    runtime_dir=$(mktemp -d)
+    XDG_RUNTIME_DIR=$runtime_dir
+    export XDG_RUNTIME_DIR
+fi
+cleanup() {
+    stop_xvfb
+    [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
+    runtime_dir=""
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+build() {
+    [ "${SKIP_BUILD:-0}" = 1 ] && return 0
+    # Until the top-level CMakeLists.txt adds bench/ itself, attach.cmake adds it.
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g \
+        -DCMAKE_PROJECT_INCLUDE="$root/bench/attach.cmake" >/dev/null
+    cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
+        bench-startup-runner bench-response bench-scale bench-memory
+}
+
+machine() {
+    echo "machine: $(nproc) processors, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)," \
+        "load average $(cut -d' ' -f1-3 /proc/loadavg)"
+}
+
+# An X server of our own on a display nobody uses; stopped when we leave.
+xvfb_pid=""
+start_xvfb() {
+    n=95
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    DISPLAY=":$n"
+    export DISPLAY
+    tries=0
+    until xdpyinfo >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -gt 100 ] && { echo "Xvfb did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+}
+stop_xvfb() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+}
+
+startup() {
+    echo "== Start-up and peak memory: the game against an empty 792 x 573 window, under Xvfb"
+    machine
+    start_xvfb
+    # The floor and the game, then two references: the empty window with one
+    # line of text, and with one of each kind of widget the game shows.
+    "$bin/bench-startup-runner" --runs "${RUNS:-15}" "$bin/bench-startup-floor" "$bin/bench-startup-game" \
+        "$bin/bench-startup-floor --text" "$bin/bench-startup-floor --widgets"
+    stop_xvfb
+}
+
+memory() {
+    echo "== Memory: see the peak memory lines of 'startup'; resident memory over 200 games:"
+    "$bin/bench-memory" --games 200
+}
+
+response() {
+    echo "== Response"
+    machine
+    "$bin/bench-response" --games 60
+}
+
+# Processor time all threads of a process have used, in nanoseconds.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { printf "%d", s }'; }
+# utime + stime in clock ticks (1/100 s), all threads.
+cpu_ticks() { awk '{ print $14 + $15 }' /proc/"$1"/stat; }
+switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { s += $2 } END { print s }'; }
+
+# Watches a waiting process for 10 s.
+watch_idle() {
+    pid=$1 what=$2
+    ns0=$(cpu_ns "$pid") t0=$(cpu_ticks "$pid") s0=$(switches "$pid")
+    sleep 10
+    ns1=$(cpu_ns "$pid") t1=$(cpu_ticks "$pid") s1=$(switches "$pid")
+    awk -v w="$what" -v ns=$((ns1 - ns0)) -v t=$((t1 - t0)) -v s=$((s1 - s0)) 'BEGIN {
+        printf "  %-44s %7.3f ms of processor time in 10 s (utime+stime %d ticks), %d context switches  %s\n",
+               w, ns / 1e6, t, s, (ns / 1e6 <= 10 ? "within budget" : "OVER the 10 ms budget") }'
+}
+
+idle() {
+    echo "== Idle: processor time of the waiting game over 10 s, under Xvfb (budget 10 ms)"
+    machine
+    start_xvfb
+    # The game itself, driven with the mouse through xdotool.
+    "$bin/pairon" &
+    pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "Pairon Game" | head -n 1)
+    [ -n "$window" ] || { echo "the game's window did not appear" >&2; exit 1; }
+    sleep 2
+    watch_idle "$pid" "pairon, at the setup"
+    # New Game (56, 372), then Done (424, 220): window coordinates of the buttons' centres.
+    xdotool mousemove --window "$window" 56 372 click 1
+    sleep 0.5
+    xdotool mousemove --window "$window" 424 220 click 1
+    sleep 2
+    import -window "$window" "$build/idle-human-turn.png" 2>/dev/null || true
+    watch_idle "$pid" "pairon, a human's turn"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+
+    # The bench build of the same start-up, which also reports any timer event.
+    for state in setup turn; do
+        rm -f "$build/idle-$state.out" "$build/idle-$state.err"
+        "$bin/bench-startup-game" --idle "$state" >"$build/idle-$state.out" 2>"$build/idle-$state.err" &
+        pid=$!
+        until grep -q watching "$build/idle-$state.out" 2>/dev/null; do sleep 0.1; done
+        watch_idle "$pid" "bench-startup-game --idle $state"
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        sed -n 's/^idle/    state:/p' "$build/idle-$state.out"
+        echo "    timer or paint events while waiting: $(grep -c '^idle:' "$build/idle-$state.err" || true)"
+        grep '^idle:' "$build/idle-$state.err" | sort | uniq -c | sort -rn | head -n 5 | sed 's/^/      /'
+    done
+    stop_xvfb
+}
+
+sim_args="--width 10 --height 5 --seats Excellent,Excellent,Excellent,Excellent --seed 7 --no-checks"
+
+engine() {
+    echo "== Engine: pairon-sim, four Excellent computers on 10 x 5, pinned to processor 0 (budget 5000 games/s)"
+    machine
+    for run in 1 2 3 4 5; do
+        # shellcheck disable=SC2086
+        /usr/bin/time -f "  processor time %U s user + %S s system" taskset -c 0 "$bin/pairon-sim" $sim_args \
+            --games 10000 2>&1 | sed -n 's/^Throughput/  run '"$run"': Throughput/p; s/^  processor/  &/p'
+    done
+}
+
+profile() {
+    echo "== Engine profile: callgrind, 2000 games"
+    out=$build/callgrind.sim.out
+    # shellcheck disable=SC2086
+    valgrind --tool=callgrind --callgrind-out-file="$out" "$bin/pairon-sim" $sim_args --games 2000 >/dev/null 2>&1
+    total=$(callgrind_annotate "$out" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }')
+    echo "  instructions: $total in total, $((total / 2000)) a game"
+    echo "  self cost:"
+    callgrind_annotate --threshold=95 "$out" 2>/dev/null | sed -n '/file:function/,$p' | grep '^ *[0-9]' |
+        head -n 18 | cut -c1-150
+    echo "  inclusive cost:"
+    callgrind_annotate --inclusive=yes --threshold=99 "$out" 2>/dev/null | sed -n '/file:function/,$p' |
+        grep '^ *[0-9]' | grep -v -e '(below main)' -e 'ld-linux' -e 'libc-start' | head -n 22 | cut -c1-150
+}
+
+scale() {
+    echo "== Scale"
+    machine
+    "$bin/bench-scale" --games 20
+}
+
+what=${1:-all}
+case $what in
+    build) build ;;
+    startup) build && startup ;;
+    memory) build && startup && memory ;;
+    response) build && response ;;
+    idle) build && idle ;;
+    engine) build && engine ;;
+    profile) build && profile ;;
+    scale) build && scale ;;
+    all) build && startup && memory && response && idle && engine && profile && scale ;;
+    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|all]" >&2; exit 2 ;;
+esac

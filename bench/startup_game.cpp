@@ -1,0 +1,82 @@
+// The game's own start-up, as src/app/main.cpp runs it, with time stamps
+// along the way. Without options it ends at the first paint of the window.
+//
+//   --idle setup   stays up after the first paint, waiting for a human at the setup
+//   --idle turn    presses New Game and Done after the first paint (one human
+//                  seat), then waits for that human's first click
+//
+// While idling it prints a line on stderr for every timer event any object
+// receives, and one for every paint, so that a quiet run prints nothing.
+
+#include <QApplication>
+#include <QPushButton>
+#include <cstring>
+#include <string>
+
+#include "first_paint.h"
+#include "game/main_form.h"
+#include "game/random.h"
+#include "ui/main_window/main_window_view.h"
+
+namespace {
+
+// Reports every timer event and paint that happens once the window waits.
+class IdleWatch : public QObject {
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Timer || event->type() == QEvent::Paint) {
+            std::fprintf(stderr, "idle: %s event on %s \"%s\"\n", event->type() == QEvent::Timer ? "timer" : "paint",
+                         object->metaObject()->className(), object->objectName().toLocal8Bit().constData());
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    pairon::bench::PrintStamp("main");
+    std::string idle;
+    for (int k = 1; k + 1 < argc; ++k) {
+        if (std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pairon"));
+    QApplication::setApplicationVersion(QStringLiteral(PAIRON_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("pairon"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    pairon::bench::PrintStamp("application");
+
+    pairon::MixingRandom random;
+    pairon::MainForm form(random);
+    pairon::MainWindowView window(form, QCoreApplication::applicationDirPath());
+    if (window.Failed()) return 1;
+    pairon::bench::PrintStamp("window");
+
+    IdleWatch watch;
+    std::function<void()> painted;
+    if (!idle.empty()) {
+        painted = [&] {
+            if (idle == "turn") {
+                static_cast<QPushButton*>(window.Control("cmdNew"))->click();
+                static_cast<QPushButton*>(window.Control("cmdDone"))->click();
+            }
+            std::printf("idle %s: caption \"%s\", turn of \"%s\", card timer %s, computer timer %s\n", idle.c_str(),
+                        form.cmdNew.caption.c_str(), form.lblPlayerTurn.text.c_str(),
+                        form.tmrCardDelay.enabled ? "on" : "off", form.tmrComputerDelay.enabled ? "on" : "off");
+            std::fflush(stdout);
+            // Let the presses paint, then watch from the next pass of the loop on.
+            QTimer::singleShot(500, &app, [&app, &watch] {
+                app.installEventFilter(&watch);
+                std::printf("watching\n");
+                std::fflush(stdout);
+            });
+        };
+    }
+    pairon::bench::FirstPaint firstPaint(&window, painted);
+    window.show();
+    pairon::bench::PrintStamp("shown");
+    const int status = QApplication::exec();
+    return window.Failed() ? 1 : status;
+}
