@@ -62,7 +62,10 @@ TEST(Hidpi, PicturesAreDrawnAtTwiceTheirPlaceAndKeepThePlace) {
     ui.Press("cmdNew");
     expectFits(ui.Control("imgPlayer"), QSizeF(ui.Control("imgPlayer")->size()), "the player panel picture");
     ui.Press("cmdDone");
-    expectFits(ui.Control("imgGame"), QSizeF(569, 409), "the new game picture");
+    // At 100 percent the new game's photograph is decoded at the size shown.
+    const QPixmap& photo = static_cast<PictureWidget*>(ui.Control("imgGame"))->Picture();
+    EXPECT_EQ(photo.devicePixelRatio(), 1);
+    EXPECT_EQ(photo.size(), QSize(569, 409));
     ui.ClickCard(0);
     ASSERT_NE(ui.form.imgCard[0].file, kCardBackFile);
     expectFits(ui.Card(0), QSizeF(ui.Card(0)->size()), "a card face");

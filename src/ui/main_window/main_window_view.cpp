@@ -463,12 +463,15 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
             return true;
         }
     }
-    QPixmap pixmap = LoadPictureFile(path);
+    // The board's photographs are large; a screen at 100 percent gets them
+    // decoded at the size it shows them.
+    QPixmap pixmap = LoadPictureFile(path, devicePixelRatioF() < kPictureScale);
     if (pixmap.isNull()) {
         Fail(path);
         return false;
     }
-    pixmap = AtPictureScale(std::move(pixmap));
+    // A photograph read at half size already carries its ratio of 0.5.
+    pixmap.setDevicePixelRatio(kPictureScale * pixmap.devicePixelRatio());
     picturesReadThisEvent_.emplace_back(path, pixmap);
     widget->SetPicture(pixmap);
     return true;

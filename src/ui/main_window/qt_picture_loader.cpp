@@ -121,7 +121,7 @@ bool WholeJpeg(const QByteArray& bytes) {
 
 }  // namespace
 
-QPixmap LoadPictureFile(const QString& path) {
+QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos) {
     QByteArray bytes;
     if (!ReadWholeFile(path, bytes)) return {};
 
@@ -148,9 +148,14 @@ QPixmap LoadPictureFile(const QString& path) {
     // is refused before any memory is set aside for it.
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kLargestPictureSide || size.height() > kLargestPictureSide) return {};
+    // A JPEG decodes at half size for a fraction of the work.
+    const bool half = halfSizePhotos && format == "jpeg";
+    if (half) reader.setScaledSize(size / 2);
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};
-    return QPixmap::fromImage(std::move(image));
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    if (half) pixmap.setDevicePixelRatio(0.5);
+    return pixmap;
 }
 
 }  // namespace pairon
