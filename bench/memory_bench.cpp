@@ -15,12 +15,7 @@
 using namespace pairon::bench;
 
 int main(int argc, char** argv) {
-    int games = 200, width = 10, height = 5;
-    for (int k = 1; k + 1 < argc; k += 2) {
-        if (std::strcmp(argv[k], "--games") == 0) games = std::atoi(argv[k + 1]);
-        if (std::strcmp(argv[k], "--width") == 0) width = std::atoi(argv[k + 1]);
-        if (std::strcmp(argv[k], "--height") == 0) height = std::atoi(argv[k + 1]);
-    }
+    const auto [games, width, height] = ParseBoardRun(argc, argv, 200);
     UseOffscreenPlatform();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

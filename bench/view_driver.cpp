@@ -1,5 +1,7 @@
 #include "view_driver.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -40,6 +42,16 @@ void Select(QWidget* widget, const std::string& text) {
 }
 
 }  // namespace
+
+BoardRun ParseBoardRun(int argc, char** argv, int defaultGames) {
+    BoardRun run{defaultGames};
+    for (int k = 1; k + 1 < argc; k += 2) {
+        if (std::strcmp(argv[k], "--games") == 0) run.games = std::atoi(argv[k + 1]);
+        if (std::strcmp(argv[k], "--width") == 0) run.width = std::atoi(argv[k + 1]);
+        if (std::strcmp(argv[k], "--height") == 0) run.height = std::atoi(argv[k + 1]);
+    }
+    return run;
+}
 
 void UseOffscreenPlatform() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
 

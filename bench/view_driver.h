@@ -21,6 +21,14 @@ namespace pairon::bench {
 // before making the QApplication.
 void UseOffscreenPlatform();
 
+// The board and number of games a bench plays: --games N --width W --height H.
+struct BoardRun {
+    int games;
+    int width = 10;
+    int height = 5;
+};
+BoardRun ParseBoardRun(int argc, char** argv, int defaultGames);
+
 // How a measured step is finished before the clock stops.
 enum class Paint {
     None,   // the event's handler and the widgets brought up to date
