@@ -2,9 +2,12 @@
 
 #include "art/art_parts.h"
 
+#include <QFile>
 #include <QImageWriter>
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string_view>
@@ -36,12 +39,14 @@ const std::map<std::string, PictureEntry>& Pictures() {
 
         all["PlayerPanel.png"] = {kBoardSize, DrawPlayerPanel};
         all["GameBoard.png"] = {kBoardSize, DrawGameBoard};
+        all["GameBoard.pixels"] = {kBoardSize, DrawGameBoard};
         all["Ornament.png"] = {kOrnamentSize, DrawOrnament};
         all["CardSlot.png"] = {kCardSize, DrawCardSlot};
         all["ResultStart.png"] = {kResultStartSize, DrawResultStart};
         for (int size : {16, 32, 48, 64, 128, 256}) {
-            all["icon-" + std::to_string(size) + ".png"] = {QSize(size, size),
-                                                             [size](double scale) { return DrawIcon(size, scale); }};
+            auto icon = [size](double scale) { return DrawIcon(size, scale); };
+            all["icon-" + std::to_string(size) + ".png"] = {QSize(size, size), icon};
+            all["icon-" + std::to_string(size) + ".pixels"] = {QSize(size, size), icon};
         }
         return all;
     }();
@@ -66,8 +71,10 @@ QSize PictureSize(const std::string& name) {
 }
 
 std::vector<std::string> LayoutPictureNames() {
-    return {"PlayerPanel.png", "GameBoard.png", "Ornament.png", "CardSlot.png", "ResultStart.png", "icon-16.png",
-            "icon-32.png",     "icon-48.png",   "icon-64.png",  "icon-128.png", "icon-256.png"};
+    return {"PlayerPanel.png", "GameBoard.png",  "GameBoard.pixels", "Ornament.png",  "CardSlot.png",
+            "ResultStart.png", "icon-16.png",    "icon-32.png",      "icon-48.png",   "icon-64.png",
+            "icon-128.png",    "icon-256.png",   "icon-16.pixels",   "icon-32.pixels", "icon-48.pixels",
+            "icon-64.pixels"};
 }
 
 bool SavePicture(const QImage& picture, const std::string& path) {
@@ -86,6 +93,20 @@ bool SavePicture(const QImage& picture, const std::string& path) {
     if (EndsWith(path, ".png")) {
         writer.setFormat("PNG");
         return writer.write(picture);
+    }
+    if (EndsWith(path, ".pixels")) {
+        // Width and height, then the rows of 32-bit pixels as they lie in memory.
+        const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+        const std::array<std::uint32_t, 2> size = {static_cast<std::uint32_t>(pixels.width()),
+                                                   static_cast<std::uint32_t>(pixels.height())};
+        bool written = file.write(reinterpret_cast<const char*>(size.data()), sizeof size) == sizeof size;
+        const qint64 rowBytes = qint64{pixels.width()} * 4;
+        for (int y = 0; written && y < pixels.height(); ++y) {
+            written = file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes) == rowBytes;
+        }
+        return written && file.flush();
     }
     return false;
 }

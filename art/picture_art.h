@@ -20,7 +20,9 @@ namespace pairon::art {
 //   Mouse.jpg, Pig.jpg         board backgrounds, 569 x 409
 // The pictures built into the game's window layout (LayoutPictureNames()):
 //   PlayerPanel.png, GameBoard.png 569 x 409, Ornament.png 121 x 329,
-//   CardSlot.png 49 x 73, ResultStart.png 95 x 154, icon-<n>.png n x n.
+//   CardSlot.png 49 x 73, ResultStart.png 95 x 154, icon-<n>.png n x n,
+//   and GameBoard.pixels and icon-<n>.pixels (n up to 64) once more as raw
+//   pixels, which the window shows at start-up without decoding anything.
 //
 // Text on a picture needs a QGuiApplication to exist.
 
@@ -34,7 +36,10 @@ QSize PictureSize(const std::string& name);
 std::vector<std::string> LayoutPictureNames();
 
 // Writes a picture in the format its file name asks for: .bmp as a 24-bit
-// Windows bitmap, .jpg as a JPEG, .png as a PNG. False if it could not be written.
+// Windows bitmap, .jpg as a JPEG, .png as a PNG, .pixels as its width and
+// height (two 32-bit numbers) and then its rows of 32-bit premultiplied
+// 0xAARRGGBB pixels (an opaque picture's read as 0xffRRGGBB), all in this
+// machine's byte order. False if it could not be written.
 bool SavePicture(const QImage& picture, const std::string& path);
 
 }  // namespace pairon::art

@@ -18,18 +18,21 @@ set_target_properties(pairon-draw-pictures PROPERTIES RUNTIME_OUTPUT_DIRECTORY $
 # scaled down at 100 percent. The view reads the same factor.
 set(PAIRON_PICTURE_SCALE 2)
 set(PAIRON_PICTURE_DIR ${CMAKE_BINARY_DIR}/bin)
-# The window icons are icons of the sizes their names give, and the help
-# window shows the ornament pixel for pixel, so these come from a second
-# drawing at scale 1; this folder holds the layout pictures at their true size.
+# The window icons are icons of the sizes their names give, and a screen at
+# 100 percent shows the layout pictures pixel for pixel, so these come from a
+# second drawing at scale 1; this folder holds the layout pictures at their
+# true size.
 set(PAIRON_LAYOUT_PICTURE_DIR ${CMAKE_BINARY_DIR}/layout-pictures)
 set(PAIRON_SCALED_LAYOUT_PICTURE_DIR ${CMAKE_BINARY_DIR}/layout-pictures-x${PAIRON_PICTURE_SCALE})
 # The picture files of the scale 1 drawing are not used.
 set(PAIRON_UNSCALED_PICTURE_DIR ${CMAKE_BINARY_DIR}/pictures-x1)
-set(PAIRON_LAYOUT_PICTURES PlayerPanel.png GameBoard.png Ornament.png CardSlot.png ResultStart.png
-    icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png)
-# Built into the game at true size, under their own names.
-set(PAIRON_TRUE_SIZE_LAYOUT_PICTURES Ornament.png icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png
-    icon-256.png)
+set(PAIRON_LAYOUT_PICTURES PlayerPanel.png GameBoard.png GameBoard.pixels Ornament.png CardSlot.png ResultStart.png
+    icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png
+    icon-16.pixels icon-32.pixels icon-48.pixels icon-64.pixels)
+# Built into the game at true size, under their own names: what a screen at
+# 100 percent shows pixel for pixel.
+set(PAIRON_TRUE_SIZE_LAYOUT_PICTURES PlayerPanel.png Ornament.png CardSlot.png ResultStart.png icon-16.png
+    icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png)
 # Built into the game at the picture scale, as <name>@<scale>x.png.
 set(PAIRON_SCALED_LAYOUT_PICTURES PlayerPanel.png GameBoard.png Ornament.png CardSlot.png ResultStart.png)
 
@@ -87,12 +90,26 @@ qt_add_resources(pairon_view "layout_pictures" PREFIX "/layout" BASE ${PAIRON_LA
   FILES ${PAIRON_TRUE_SIZE_RESOURCES})
 qt_add_resources(pairon_view "scaled_layout_pictures" PREFIX "/layout" BASE ${PAIRON_SCALED_LAYOUT_PICTURE_DIR}
   FILES ${PAIRON_SCALED_RESOURCES})
+# The board a screen at 100 percent shows at start-up, and the window icons, as
+# raw pixels the window shows straight from the program's memory: stored
+# uncompressed, the board first.
+qt_add_resources(pairon_view "raw_pixels" PREFIX "/layout" BASE ${PAIRON_LAYOUT_PICTURE_DIR}
+  OPTIONS --no-compress FILES ${PAIRON_LAYOUT_PICTURE_DIR}/GameBoard.pixels ${PAIRON_LAYOUT_PICTURE_DIR}/icon-16.pixels
+  ${PAIRON_LAYOUT_PICTURE_DIR}/icon-32.pixels ${PAIRON_LAYOUT_PICTURE_DIR}/icon-48.pixels
+  ${PAIRON_LAYOUT_PICTURE_DIR}/icon-64.pixels)
 target_include_directories(pairon_view PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets)
 target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}"
   PAIRON_PICTURE_SCALE=${PAIRON_PICTURE_SCALE})
 add_dependencies(pairon_view pairon_pictures)
 
+# The start-up around the QApplication, shared with the start-up benchmark.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+find_package(Threads REQUIRED)
+add_library(pairon_startup STATIC ${CMAKE_SOURCE_DIR}/src/app/startup.cpp)
+target_link_libraries(pairon_startup PUBLIC pairon_view PRIVATE PkgConfig::FONTCONFIG Threads::Threads)
+
 add_executable(pairon ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
-target_link_libraries(pairon PRIVATE pairon_view)
+target_link_libraries(pairon PRIVATE pairon_startup)
 add_dependencies(pairon pairon_pictures)

@@ -3,7 +3,7 @@
 # only those that are missing. Runs as root, or through sudo otherwise.
 set -eu
 
-packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-liberation2
+packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev fonts-liberation2
           desktop-file-utils appstream dpkg-dev file valgrind"
 
 missing=""

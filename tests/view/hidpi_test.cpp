@@ -1,6 +1,8 @@
-// Sharp on a screen scaled to 200 percent: every picture is drawn at twice its
-// place's size and keeps that place, while the window icons keep the sizes
-// their names give.
+// Sharp on a screen scaled to 200 percent: the picture files are drawn at
+// twice their place's size and keep that place, the window's own pictures come
+// at the size the screen shows, and the window icons keep the sizes their
+// names give. The SharpScreen tests run on a screen scaled to 200 percent
+// (QT_SCALE_FACTOR=2), the others at 100 percent.
 
 #include <gtest/gtest.h>
 
@@ -54,13 +56,19 @@ TEST(Hidpi, PicturesAreDrawnAtTwiceTheirPlaceAndKeepThePlace) {
         EXPECT_EQ(picture.deviceIndependentSize(), logical) << what;
         EXPECT_EQ(QSizeF(picture.size()), logical * kPictureScale) << what;
     };
+    auto expectTrueSize = [&](QWidget* widget, const char* what) {
+        const QPixmap& picture = static_cast<PictureWidget*>(widget)->Picture();
+        EXPECT_EQ(picture.devicePixelRatio(), 1) << what;
+        EXPECT_EQ(picture.size(), widget->size()) << what;
+    };
     expectFits(ui.Card(0), QSizeF(49, 73), "a card back at start");
-    expectFits(ui.Control("imgGame"), QSizeF(ui.Control("imgGame")->size()), "the board picture at start");
+    // The window's own pictures come drawn at the size a screen at 100 percent shows.
+    expectTrueSize(ui.Control("imgGame"), "the board picture at start");
     // The player panel's picture is decoded when the panel first shows.
     EXPECT_TRUE(static_cast<PictureWidget*>(ui.Control("imgPlayer"))->Picture().isNull());
 
     ui.Press("cmdNew");
-    expectFits(ui.Control("imgPlayer"), QSizeF(ui.Control("imgPlayer")->size()), "the player panel picture");
+    expectTrueSize(ui.Control("imgPlayer"), "the player panel picture");
     ui.Press("cmdDone");
     // At 100 percent the new game's photograph is decoded at the size shown.
     const QPixmap& photo = static_cast<PictureWidget*>(ui.Control("imgGame"))->Picture();
@@ -111,6 +119,26 @@ TEST(Hidpi, WindowIconsKeepTheSizesTheirNamesGive) {
     EXPECT_EQ(ornament.size(), QSize(121, 329));
     EXPECT_EQ(sharpOrnament.size(), QSize(242, 658));
     EXPECT_EQ(sharpOrnament.devicePixelRatio(), 2);
+}
+
+// On a screen scaled to 200 percent every picture shows each pixel it was drawn with.
+TEST(SharpScreen, EveryPictureIsShownAtTwiceItsPlace) {
+    ViewFixture ui;
+    if (ui.view.devicePixelRatioF() != 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    auto expectSharp = [&](QWidget* widget, const char* what) {
+        const QPixmap& picture = static_cast<PictureWidget*>(widget)->Picture();
+        EXPECT_EQ(picture.devicePixelRatio(), 2) << what;
+        EXPECT_EQ(picture.size(), widget->size() * 2) << what;
+    };
+    expectSharp(ui.Card(0), "a card back");
+    expectSharp(ui.Control("imgGame"), "the board");
+    ui.Press("cmdNew");
+    expectSharp(ui.Control("imgPlayer"), "the player panel");
+    ui.Press("cmdDone");
+    expectSharp(ui.Control("imgGame"), "the photograph");
+    ui.ClickCard(0);
+    expectSharp(ui.Card(0), "a card face");
+    EXPECT_EQ(ui.view.windowIcon().availableSizes().size(), 4);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <QShortcut>
 #include <QSlider>
 #include <cstdio>
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "game/game_rules.h"
@@ -20,6 +22,7 @@
 #include "ui/help_window/help_window.h"
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_picture_loader.h"
 #include "ui/main_window/qt_picture_widgets.h"
 #include "ui/main_window/setup_flow.h"
@@ -53,23 +56,32 @@ QFont FontFor(FontRole role) {
     return DialogFont(8.25);
 }
 
+// A picture drawn at the picture scale keeps its place's size on screen and
+// shows every pixel it has on a screen of that scale.
+QPixmap AtPictureScale(QPixmap picture) {
+    picture.setDevicePixelRatio(kPictureScale);
+    return picture;
+}
+
 // The picture a control of the layout carries before the game loads a file
-// into it, drawn at the picture scale like the picture files.
-QString LayoutPicture(const std::string& name) {
+// into it. A sharp screen gets it drawn at the picture scale; a screen at
+// 100 percent gets it drawn at that size, and the board, which shows at
+// start-up, as raw pixels with nothing to decode.
+QPixmap LayoutPicture(const std::string& name, bool sharp) {
     QString picture;
     if (name == "imgGame") picture = QStringLiteral("GameBoard");
     if (name == "imgPlayer") picture = QStringLiteral("PlayerPanel");
     if (name == "imgCard") picture = QStringLiteral("CardSlot");
     if (name == "picResult") picture = QStringLiteral("ResultStart");
     if (picture.isEmpty()) return {};
-    return QStringLiteral(":/layout/%1@%2x.png").arg(picture).arg(kPictureScale);
-}
-
-// A picture drawn at the picture scale keeps its place's size on screen and
-// shows every pixel it has on a screen of that scale.
-QPixmap AtPictureScale(QPixmap picture) {
-    picture.setDevicePixelRatio(kPictureScale);
-    return picture;
+    if (sharp) {
+        return AtPictureScale(
+            QPixmap::fromImage(QImage(QStringLiteral(":/layout/%1@%2x.png").arg(picture).arg(kPictureScale))));
+    }
+    if (name == "imgGame") {
+        return QPixmap::fromImage(RawPictureResource(QStringLiteral(":/layout/GameBoard.pixels"), true));
+    }
+    return QPixmap::fromImage(QImage(QStringLiteral(":/layout/%1.png").arg(picture)));
 }
 
 QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -91,8 +103,11 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
 
     setWindowTitle(ToQString(std::string(kMainWindowCaption)));
     QIcon icon;
-    // The sizes a title bar and a task switcher use; Qt decodes each one at once.
-    for (int size : {16, 32, 48, 64}) icon.addFile(QStringLiteral(":/layout/icon-%1.png").arg(size));
+    // The sizes a title bar and a task switcher use, as raw pixels: a file
+    // given to QIcon would be decoded at once.
+    for (int size : {16, 32, 48, 64}) {
+        icon.addPixmap(QPixmap::fromImage(RawPictureResource(QStringLiteral(":/layout/icon-%1.pixels").arg(size), false)));
+    }
     setWindowIcon(icon);
     setFont(FontFor(FontRole::Default));
     setFixedSize(ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
@@ -102,7 +117,9 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     // F1 opens the help as the Help button does, wherever the focus is.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
-    Handle([this] { Form_Load(form_); });
+    // Not through Handle(): the hidden panels are built after the first paint.
+    Form_Load(form_);
+    Sync();
 }
 
 MainWindowView::~MainWindowView() {
@@ -110,32 +127,60 @@ MainWindowView::~MainWindowView() {
 }
 
 void MainWindowView::BuildWidgets() {
+    // The panels hidden at start-up, and every control on them, wait until
+    // the window has been painted: nobody sees them before New Game.
     const auto& layout = MainWindowLayout();
     controls_.reserve(layout.size());
+    std::vector<std::string_view> waiting;
     for (const ControlLayout& c : layout) {
         if (c.kind == ControlKind::List || c.kind == ControlKind::Timer) continue;
-        QWidget* parent = this;
-        if (!c.container.empty()) {
-            parent = Control(c.container);
-            if (!parent) continue;
+        const bool onWaitingPanel = std::find(waiting.begin(), waiting.end(), c.container) != waiting.end();
+        if (onWaitingPanel || (c.kind == ControlKind::Panel && !c.visibleAtStart)) {
+            waiting.push_back(c.name);
+            unbuilt_.push_back(&c);
+            continue;
         }
-        QWidget* widget = CreateWidget(c, parent);
-        widget->setObjectName(ToQString(c.index < 0 ? c.name : c.name + "_" + std::to_string(c.index)));
-        widget->setGeometry(PixelGeometry(c));
-        ApplyFonts(c, widget);
-        SetShown(widget, c.visibleAtStart);
-        controls_.push_back(Bound{&c, widget, FindControl(form_, c.name, c.index)});
-        ConnectEvents(controls_.back());
+        BuildControl(c);
     }
+    BuildBoardNavigator();
+    ArrangeControls();
+}
+
+void MainWindowView::BuildRemainingControls() {
+    if (unbuilt_.empty()) return;
+    for (const ControlLayout* c : std::exchange(unbuilt_, {})) BuildControl(*c);
+    // Back into the layout's order, which Sync() and the stacking follow.
+    std::sort(controls_.begin(), controls_.end(),
+              [](const Bound& a, const Bound& b) { return std::less<>()(a.layout, b.layout); });
+    ArrangeControls();
+    Sync();
+}
+
+void MainWindowView::BuildControl(const ControlLayout& c) {
+    QWidget* parent = this;
+    if (!c.container.empty()) {
+        parent = FindBuilt(c.container);
+        if (!parent) return;
+    }
+    QWidget* widget = CreateWidget(c, parent);
+    widget->setObjectName(ToQString(c.index < 0 ? c.name : c.name + "_" + std::to_string(c.index)));
+    widget->setGeometry(PixelGeometry(c));
+    SetShown(widget, c.visibleAtStart);
+    controls_.push_back(Bound{&c, widget, FindControl(form_, c.name, c.index)});
+    ConnectEvents(controls_.back());
+    NameControl(controls_.back());
+}
+
+void MainWindowView::ArrangeControls() {
     // Within a container, controls listed first lie on top.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) it->widget->raise();
-    BuildBoardNavigator();
-    NameControls();
+    if (board_) board_->raise();
+    NameCaptionedControls();
 
     // The board comes last, after the controls the layout lists.
     QWidget* previous = nullptr;
     for (const ControlName& name : MainWindowFocusOrder()) {
-        QWidget* widget = Control(name.name, name.index);
+        QWidget* widget = FindBuilt(name.name, name.index);
         if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
         if (previous) setTabOrder(previous, widget);
         previous = widget;
@@ -143,11 +188,20 @@ void MainWindowView::BuildWidgets() {
     if (previous && board_) setTabOrder(previous, board_);
 }
 
+void MainWindowView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Once this first paint is on screen, the rest of the window is built.
+    if (!unbuilt_.empty() && !remainderQueued_) {
+        remainderQueued_ = true;
+        QMetaObject::invokeMethod(this, [this] { BuildRemainingControls(); }, Qt::QueuedConnection);
+    }
+}
+
 void MainWindowView::BuildBoardNavigator() {
-    QWidget* game = Control("fraGame");
+    QWidget* game = FindBuilt("fraGame");
     if (!game) return;
     std::vector<QWidget*> cards;
-    for (int p = 0; p < kCardSlots; ++p) cards.push_back(Control("imgCard", p));
+    for (int p = 0; p < kCardSlots; ++p) cards.push_back(FindBuilt("imgCard", p));
     auto shown = [this](int p) { return form_.imgCard[static_cast<std::size_t>(p)].visible; };
     board_ = new BoardNavigator(std::move(cards), shown, game);
     board_->setObjectName(QStringLiteral("board"));
@@ -160,43 +214,61 @@ void MainWindowView::BuildBoardNavigator() {
     });
 }
 
-void MainWindowView::NameControls() {
-    for (Bound& bound : controls_) {
-        const QString name = ControlAccessibleName(*bound.layout);
-        if (name.isEmpty()) continue;
-        bound.widget->setAccessibleName(name);
-        // Some screen readers take a list's name from the label that names
-        // it, not from the list; the seat rows have no labels on screen, so
-        // each list gets one that only assistive technology sees.
-        if (bound.layout->name == "cmbPlayerType" || bound.layout->name == "cmbComputerLevel") {
-            auto* label = new QLabel(name, bound.widget->parentWidget());
-            label->setObjectName(bound.widget->objectName() + QStringLiteral("_label"));
-            label->hide();
-            label->setBuddy(bound.widget);
-        }
+void MainWindowView::NameControl(Bound& bound) {
+    const QString name = ControlAccessibleName(*bound.layout);
+    if (name.isEmpty()) return;
+    bound.widget->setAccessibleName(name);
+    // Some screen readers take a list's name from the label that names it,
+    // not from the list; the seat rows have no labels on screen, so each
+    // list gets one that only assistive technology sees.
+    if (bound.layout->name == "cmbPlayerType" || bound.layout->name == "cmbComputerLevel") {
+        auto* label = new QLabel(name, bound.widget->parentWidget());
+        label->setObjectName(bound.widget->objectName() + QStringLiteral("_label"));
+        label->hide();
+        label->setBuddy(bound.widget);
     }
+}
+
+void MainWindowView::NameCaptionedControls() {
     // The caption labels name the controls beside them.
     const std::pair<const char*, const char*> captions[] = {{"Width", "cmbWidth"},       {"Height", "cmbHeight"},
                                                              {"Players", "cmbPlayers"},   {"Speed", "sldSpeed"},
                                                              {"Remaining", "lblPairs"}, {"Player", "lblPlayerTurn"}};
     for (const auto& [caption, control] : captions) {
-        auto* label = qobject_cast<QLabel*>(Control(caption));
-        if (label && Control(control)) label->setBuddy(Control(control));
+        auto* label = qobject_cast<QLabel*>(FindBuilt(caption));
+        if (label && FindBuilt(control)) label->setBuddy(FindBuilt(control));
     }
 }
 
 QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
+    QWidget* widget = CreateBareWidget(c, parent);
+    // The font comes first, so that each text is laid out once, in its own
+    // font; set on every control, so no control inherits a panel's caption font.
+    widget->setFont(FontFor(c.font));
     const QString caption = ToQString(c.caption);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(caption);
+    if (auto* panel = qobject_cast<QGroupBox*>(widget)) panel->setTitle(caption);
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption);
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) box->setText(caption);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(caption);
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        for (const std::string& item : c.items) list->addItem(ToQString(item));
+        list->setCurrentIndex(-1);
+    }
+    return widget;
+}
+
+QWidget* MainWindowView::CreateBareWidget(const ControlLayout& c, QWidget* parent) {
     switch (c.kind) {
-        case ControlKind::Button: return new QPushButton(caption, parent);
+        case ControlKind::Button: return new QPushButton(parent);
         case ControlKind::Panel: {
             // Panels that share a place must hide what lies beneath them.
-            auto* panel = new QGroupBox(caption, parent);
+            auto* panel = new QGroupBox(parent);
             panel->setAutoFillBackground(true);
             return panel;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(caption, parent);
+            auto* label = new QLabel(parent);
             label->setWordWrap(true);
             label->setAlignment((c.alignment == Alignment::Right    ? Qt::AlignRight
                                  : c.alignment == Alignment::Centre ? Qt::AlignHCenter
@@ -213,19 +285,14 @@ QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
             }
             return label;
         }
-        case ControlKind::DropDown: {
-            auto* list = new QComboBox(parent);
-            for (const std::string& item : c.items) list->addItem(ToQString(item));
-            list->setCurrentIndex(-1);
-            return list;
-        }
+        case ControlKind::DropDown: return new DropDownWidget(parent);
         case ControlKind::CheckBox: {
-            auto* box = new QCheckBox(caption, parent);
+            auto* box = new QCheckBox(parent);
             box->setChecked(c.value != 0);
             return box;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(caption, parent);
+            auto* box = new QLineEdit(parent);
             if (c.maximum > 0) box->setMaxLength(c.maximum);
             return box;
         }
@@ -250,11 +317,6 @@ QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
         case ControlKind::Timer: break;
     }
     return new PictureWidget(parent);
-}
-
-void MainWindowView::ApplyFonts(const ControlLayout& c, QWidget* widget) {
-    // Set on every control, so no control inherits a panel's caption font.
-    widget->setFont(FontFor(c.font));
 }
 
 void MainWindowView::ConnectEvents(Bound& bound) {
@@ -310,7 +372,12 @@ void MainWindowView::ConnectEvents(Bound& bound) {
     }
 }
 
-QWidget* MainWindowView::Control(std::string_view name, int index) const {
+QWidget* MainWindowView::Control(std::string_view name, int index) {
+    BuildRemainingControls();
+    return FindBuilt(name, index);
+}
+
+QWidget* MainWindowView::FindBuilt(std::string_view name, int index) const {
     for (const Bound& bound : controls_) {
         if (bound.layout->name == name && bound.layout->index == index) return bound.widget;
     }
@@ -319,6 +386,8 @@ QWidget* MainWindowView::Control(std::string_view name, int index) const {
 
 void MainWindowView::Handle(const std::function<void()>& event) {
     if (failed_) return;
+    // An event before the rest of the window is built builds it first.
+    BuildRemainingControls();
     event();
     Sync();
 }
@@ -426,7 +495,7 @@ void MainWindowView::SyncAccessibleText(Bound& bound) {
         }
         const QString text = lines.join(QLatin1Char('\n'));
         SetAccessibleText(widget, QAccessible::Description, text);
-        if (QWidget* panel = Control("fraOutcome")) SetAccessibleText(panel, QAccessible::Description, text);
+        if (QWidget* panel = FindBuilt("fraOutcome")) SetAccessibleText(panel, QAccessible::Description, text);
     } else if (c.name == "picResult") {
         SetAccessibleText(widget, QAccessible::Description, ResultPictureDescription(form_.picResult.file));
     }
@@ -439,10 +508,8 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
         // Decoded only once its panel shows: the player panel's large picture
         // costs start-up time and memory while that panel is still hidden.
         if (widget->Picture().isNull() && widget->isVisibleTo(this)) {
-            const QString layoutPicture = LayoutPicture(bound.layout->name);
-            if (!layoutPicture.isEmpty()) {
-                widget->SetPicture(AtPictureScale(QPixmap::fromImage(QImage(layoutPicture))));
-            }
+            const QPixmap layoutPicture = LayoutPicture(bound.layout->name, SharpScreen());
+            if (!layoutPicture.isNull()) widget->SetPicture(layoutPicture);
         }
         return true;
     }
@@ -465,7 +532,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     }
     // The board's photographs are large; a screen at 100 percent gets them
     // decoded at the size it shows them.
-    QPixmap pixmap = LoadPictureFile(path, devicePixelRatioF() < kPictureScale);
+    QPixmap pixmap = LoadPictureFile(path, !SharpScreen());
     if (pixmap.isNull()) {
         Fail(path);
         return false;
@@ -503,6 +570,8 @@ void MainWindowView::Fail(const QString& path) {
     }
     QCoreApplication::exit(1);
 }
+
+bool MainWindowView::SharpScreen() const { return devicePixelRatioF() > 1; }
 
 HelpWindow* MainWindowView::Help() const { return help_.data(); }
 

@@ -34,8 +34,9 @@ public:
 
     MainForm& Form() { return form_; }
 
-    // The widget of a control of the layout, or nullptr.
-    QWidget* Control(std::string_view name, int index = -1) const;
+    // The widget of a control of the layout, or nullptr. Builds the controls
+    // that wait for the first paint, should they not be built yet.
+    QWidget* Control(std::string_view name, int index = -1);
 
     // The help window while it exists.
     HelpWindow* Help() const;
@@ -55,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Bound {
@@ -76,15 +78,24 @@ private:
     };
 
     void BuildWidgets();
+    void BuildControl(const ControlLayout& layout);
+    // Builds the controls of the panels hidden at start-up.
+    void BuildRemainingControls();
+    // Stacking, label buddies and keyboard order of the controls built so far.
+    void ArrangeControls();
+    QWidget* FindBuilt(std::string_view name, int index = -1) const;
     QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent);
+    QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent);
     void ConnectEvents(Bound& bound);
-    void ApplyFonts(const ControlLayout& layout, QWidget* widget);
     void BuildBoardNavigator();
-    void NameControls();
+    void NameControl(Bound& bound);
+    void NameCaptionedControls();
     void Sync();
     void SyncControl(Bound& bound);
     void SyncAccessibleText(Bound& bound);
     bool ShowPicture(Bound& bound, const Picture& picture);
+    // True on a screen with more than one pixel to a point of the layout.
+    bool SharpScreen() const;
     void SyncTimer(TimerLink& link);
     void Fail(const QString& path);
 
@@ -92,6 +103,8 @@ private:
     QString pictureFolder_;
     std::vector<std::pair<QString, QPixmap>> picturesReadThisEvent_;
     std::vector<Bound> controls_;
+    std::vector<const ControlLayout*> unbuilt_;
+    bool remainderQueued_ = false;
     TimerLink cardTimer_;
     TimerLink computerTimer_;
     QPointer<HelpWindow> help_;

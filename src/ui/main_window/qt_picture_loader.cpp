@@ -3,8 +3,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QResource>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace pairon {
 
@@ -156,6 +158,27 @@ QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos) {
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     if (half) pixmap.setDevicePixelRatio(0.5);
     return pixmap;
+}
+
+QImage RawPicture(const uchar* data, qint64 size, bool opaque) {
+    if (!data || size < 8) return {};
+    std::uint32_t width = 0, height = 0;
+    std::memcpy(&width, data, 4);
+    std::memcpy(&height, data + 4, 4);
+    if (width == 0 || height == 0 || width > kLargestPictureSide || height > kLargestPictureSide) return {};
+    if (size != 8 + qint64{width} * height * 4) return {};
+    const uchar* pixels = data + 8;
+    const QImage image(pixels, static_cast<int>(width), static_cast<int>(height), qsizetype{width} * 4,
+                       opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    // An image's rows must start on 32-bit boundaries; take a copy otherwise.
+    if (reinterpret_cast<std::uintptr_t>(pixels) % 4 != 0) return image.copy();
+    return image;
+}
+
+QImage RawPictureResource(const QString& path, bool opaque) {
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) return {};
+    return RawPicture(resource.data(), resource.size(), opaque);
 }
 
 }  // namespace pairon

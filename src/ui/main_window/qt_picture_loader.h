@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -14,6 +15,17 @@ namespace pairon {
 // that could not show its finer pixels anyway; the pixmap then says so with
 // a device pixel ratio of 0.5 (one pixel for two of the file).
 QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos = false);
+
+// A picture built into the program as raw pixels: its width and height as two
+// 32-bit numbers, then its rows of 32-bit premultiplied 0xAARRGGBB pixels,
+// uncompressed. The image shows those pixels where they lie in the program,
+// so nothing is decoded or copied. `opaque` reads them as 0xffRRGGBB, which
+// paints fastest. Null if the resource is missing, compressed, or not exactly
+// that size.
+QImage RawPictureResource(const QString& path, bool opaque);
+
+// The same from bytes that stay valid as long as the image and its copies live.
+QImage RawPicture(const uchar* data, qint64 size, bool opaque);
 
 inline constexpr int kLargestPictureSide = 4096;
 

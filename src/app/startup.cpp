@@ -1,0 +1,40 @@
+#include "app/startup.h"
+
+#include <fontconfig/fontconfig.h>
+#include <malloc.h>
+
+#include <QApplication>
+#include <system_error>
+
+namespace pairon {
+
+Startup::Startup() {
+    // Pictures are decoded afresh at every load; give their buffers back to
+    // the system when freed, so memory stays flat across games.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // Fontconfig keeps the configuration it loads for the whole process; Qt's
+    // own call then finds it ready. Should Qt get there first, each load is
+    // complete and only one is kept.
+    try {
+        fonts_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No second thread: Qt loads the configuration itself, as usual.
+    }
+}
+
+Startup::~Startup() { WaitForFonts(); }
+
+void Startup::ApplicationMade() {
+    QApplication::setApplicationName(QStringLiteral("Pairon"));
+    QApplication::setApplicationVersion(QStringLiteral(PAIRON_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.pairon.Pairon"));
+    // The game decides itself when it ends: Exit, or closing its window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    WaitForFonts();
+}
+
+void Startup::WaitForFonts() {
+    if (fonts_.joinable()) fonts_.join();
+}
+
+}  // namespace pairon
