@@ -17,7 +17,6 @@
 # build folder, default build-bench), SKIP_BUILD=1 (use the programs as built).
 set -eu
 cd "$(dirname "$0")/.."
-root=$(pwd)
 build=${BUILD:-build-bench}
 bin=$build/bin
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -38,9 +37,7 @@ trap 'exit 130' INT TERM
 
 build() {
     [ "${SKIP_BUILD:-0}" = 1 ] && return 0
-    # Until the top-level CMakeLists.txt adds bench/ itself, attach.cmake adds it.
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g \
-        -DCMAKE_PROJECT_INCLUDE="$root/bench/attach.cmake" >/dev/null
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g >/dev/null
     cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
         bench-startup-runner bench-response bench-scale bench-memory
 }

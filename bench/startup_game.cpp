@@ -1,4 +1,4 @@
-// The game's own start-up, as src/app/main.cpp runs it, with time stamps
+// The game's own start-up, as src/app/main.cpp runs it (the same Startup), with time stamps
 // along the way. Without options it ends at the first paint of the window.
 //
 //   --idle setup   stays up after the first paint, waiting for a human at the setup
@@ -13,6 +13,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/startup.h"
 #include "first_paint.h"
 #include "game/main_form.h"
 #include "game/random.h"
@@ -41,11 +42,9 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
     }
 
+    pairon::Startup startup;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pairon"));
-    QApplication::setApplicationVersion(QStringLiteral(PAIRON_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pairon"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    startup.ApplicationMade();
     pairon::bench::PrintStamp("application");
 
     pairon::MixingRandom random;
