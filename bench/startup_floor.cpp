@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     window.setFixedSize(792, 573);
     if (text || widgets) {
         QFont font;
-        font.setFamilies({"Liberation Sans", "Nimbus Sans", "Arial", "DejaVu Sans"});
+        font.setFamily(QStringLiteral("Liberation Sans"));
         font.setPointSizeF(8.25);
         window.setFont(font);
         auto* label = new QLabel(QStringLiteral("Player to Select Cards"), &window);

@@ -12,6 +12,9 @@ Startup::Startup() {
     // Pictures are decoded afresh at every load; give their buffers back to
     // the system when freed, so memory stays flat across games.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // One heap for every thread: the few the game has allocate little, and
+    // each heap of its own would keep pages of its own.
+    mallopt(M_ARENA_MAX, 1);
     // Fontconfig keeps the configuration it loads for the whole process; Qt's
     // own call then finds it ready. Should Qt get there first, each load is
     // complete and only one is kept.

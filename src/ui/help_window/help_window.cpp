@@ -42,7 +42,7 @@ constexpr Place kInternetPlace{120, 2760, 2415, 255};
 
 QFont DialogFont(bool bold = false, bool underline = false) {
     QFont font;
-    font.setFamilies({"Liberation Sans", "Nimbus Sans", "Arial", "DejaVu Sans"});
+    font.setFamily(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(bold);

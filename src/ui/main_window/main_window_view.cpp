@@ -37,7 +37,7 @@ QRect PixelGeometry(const ControlLayout& c) {
 
 QFont DialogFont(double points, bool bold = false, bool underline = false) {
     QFont font;
-    font.setFamilies({"Liberation Sans", "Nimbus Sans", "Arial", "DejaVu Sans"});
+    font.setFamily(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
