@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/startup.h"
 #include "view_driver.h"
 
 using namespace pairon::bench;
@@ -17,8 +18,9 @@ using namespace pairon::bench;
 int main(int argc, char** argv) {
     const auto [games, width, height] = ParseBoardRun(argc, argv, 200);
     UseOffscreenPlatform();
+    pairon::Startup startup;  // the game's own allocator settings and font reading
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    startup.ApplicationMade();
     ViewDriver d;
     d.ChooseSize(width, height);
     d.Finish(Paint::Dirty);

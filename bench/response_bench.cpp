@@ -13,6 +13,7 @@
 #include <string>
 
 #include "game/game_rules.h"
+#include "app/startup.h"
 #include "view_driver.h"
 
 namespace {
@@ -85,8 +86,9 @@ void PlayGame(ViewDriver& d, Paint paint, bool mouse, Figures* f) {
 int main(int argc, char** argv) {
     const auto [games, width, height] = ParseBoardRun(argc, argv, 60);
     UseOffscreenPlatform();
+    pairon::Startup startup;  // the game's own allocator settings and font reading
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    startup.ApplicationMade();
     ViewDriver driver;
     driver.ChooseSize(width, height);
     driver.Finish(Paint::Dirty);

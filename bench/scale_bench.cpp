@@ -11,6 +11,7 @@
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
 #include "ui/main_window/setup_flow.h"
+#include "app/startup.h"
 #include "view_driver.h"
 
 namespace {
@@ -86,8 +87,9 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[k], "--games") == 0) games = std::atoi(argv[k + 1]);
     }
     UseOffscreenPlatform();
+    pairon::Startup startup;  // the game's own allocator settings and font reading
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    startup.ApplicationMade();
     ViewDriver d;
 
     struct Size {

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <utility>
 
