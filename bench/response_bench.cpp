@@ -14,6 +14,8 @@
 
 #include "game/game_rules.h"
 #include "app/startup.h"
+#include "pictures/picture_files.h"
+#include "ui/main_window/qt_picture_loader.h"
 #include "view_driver.h"
 
 namespace {
@@ -113,6 +115,20 @@ int main(int argc, char** argv) {
             if (paint == Paint::None && !mouse) budget = f;
         }
     }
+    // What a card click and New Game read: one card picture file, read and decoded.
+    const QString card = QCoreApplication::applicationDirPath() + "/" + QString::fromStdString(pairon::CardFaceFile(1));
+    std::vector<double> reads;
+    for (int k = 0; k < 400; ++k) {
+        const std::int64_t start = MonotonicNanoseconds();
+        const QPixmap picture = pairon::LoadPictureFile(card);
+        reads.push_back(static_cast<double>(MonotonicNanoseconds() - start));
+        if (picture.isNull()) {
+            std::fprintf(stderr, "bench-response: cannot read %s\n", card.toLocal8Bit().constData());
+            return 1;
+        }
+    }
+    std::printf("\n  a card picture file read and decoded: median %.1f us (400 reads)\n", Median(reads) / 1e3);
+
     const double newGame = Median(Elapsed(budget.newGame)) / 1e6;
     const double click = Median(Elapsed(budget.AllClicks())) / 1e6;
     std::printf("\nNew Game median %.3f ms (budget 2 ms: %s), card click median %.3f ms (budget 0.3 ms: %s);\n",

@@ -1,7 +1,7 @@
 # The pictures, the Qt view and the game itself.
 set(CMAKE_AUTOMOC ON)
 
-# Every picture is drawn by our own program at build time: the 36 picture files
+# Every picture is drawn by our own program at build time: the picture files
 # go beside the game, the pictures the window layout carries are built into it.
 file(GLOB PAIRON_ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/art/*.cpp)
 list(FILTER PAIRON_ART_SOURCES EXCLUDE REGEX ".*/draw_pictures\\.cpp$")

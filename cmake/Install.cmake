@@ -1,6 +1,6 @@
 # Installing the game as a desktop application, and packaging it for Debian.
 #
-#   <prefix>/libexec/pairon/pairon          the game, with its 36 picture files beside it
+#   <prefix>/libexec/pairon/pairon          the game, with its picture files beside it
 #   <prefix>/bin/pairon                     a launcher on the PATH
 #   <prefix>/share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml,
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png, share/man/man6/pairon.6.gz,

@@ -27,7 +27,7 @@ failures=0
 command=""
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# The game and the 36 picture files it loads from its own folder.
+# The game and the picture files it loads from its own folder.
 game=$root/libexec/pairon/pairon
 [ -f "$game" ] && [ -x "$game" ] || fail "the game is not installed as $game"
 pictures="CardBack1.bmp CardBack2.bmp Winner.bmp Depressed.bmp Frustrated.bmp Trophy.bmp Mouse.jpg Pig.jpg"

@@ -20,7 +20,7 @@ inline constexpr std::string_view kSetupBackgroundFile = "Pig.jpg";
 // "Card1.bmp" ... "Card26.bmp"; empty for a number that is no face.
 std::string CardFaceFile(int face);
 
-// All 36 picture files the game loads.
+// Every picture file the game loads.
 const std::vector<std::string>& AllPictureFiles();
 
 // The full path of a picture file in the given folder.
