@@ -27,6 +27,9 @@ namespace pairon::bench {
 inline void PrintResidentMappings() {
     std::FILE* maps = std::fopen("/proc/self/smaps", "r");
     if (!maps) return;
+    // BENCH_RESIDENT_MAPPINGS=detail lists each mapping on its own.
+    const char* what = std::getenv("BENCH_RESIDENT_MAPPINGS");
+    const bool detail = what && std::string(what) == "detail";
     std::map<std::string, long> byName;
     std::string current;
     char line[1024];
@@ -39,6 +42,7 @@ inline void PrintResidentMappings() {
             rest.erase(0, rest.find_first_not_of(' '));
             if (!rest.empty() && rest.back() == '\n') rest.pop_back();
             current = rest.empty() ? std::string("[anonymous ") + perms + "]" : rest;
+            if (detail) current += " " + std::string(line, line + 25);
             continue;
         }
         long kb;
