@@ -135,6 +135,37 @@ TEST(StartUp, AnEventBeforeTheFirstPaintBuildsTheRestOfTheWindowFirst) {
     EXPECT_FALSE(panel.isNull()) << "the panel shows with its picture";
 }
 
+// A window moved to a screen of another scale shows the pictures drawn for it.
+TEST(StartUp, PicturesFollowTheScreensScale) {
+    ViewFixture ui;
+    ui.Press("cmdNew");
+    ui.Press("cmdDone");
+    ui.ClickCard(0);
+    auto picture = [&](std::string_view name, int index = -1) {
+        return static_cast<PictureWidget*>(ui.Control(name, index))->Picture();
+    };
+    const QPixmap face = picture("imgCard", 0);
+    ASSERT_EQ(picture("imgGame").size(), QSize(569, 409)) << "the photograph, read at the size shown";
+
+    ui.view.ShowPicturesFor(true);
+    EXPECT_EQ(picture("imgGame").size(), QSize(1138, 818));
+    EXPECT_EQ(picture("imgGame").devicePixelRatio(), 2);
+    EXPECT_TRUE(picture("imgPlayer").isNull()) << "a hidden panel's picture waits until it shows";
+    EXPECT_EQ(picture("imgCard", 0).toImage(), face.toImage()) << "the card still shows its face";
+    EXPECT_EQ(picture("imgCard", 0).devicePixelRatio(), 2);
+    EXPECT_TRUE(picture("imgCard", 49).isNull()) << "a slot off the board still reads nothing";
+
+    // The game goes on as before.
+    ui.ClickCard(1);
+    EXPECT_EQ(picture("imgCard", 1).size(), QSize(98, 146));
+    ui.Press("cmdNew");
+    ui.Press("cmdNew");
+    EXPECT_EQ(picture("imgPlayer").size(), QSize(1138, 818));
+
+    ui.view.ShowPicturesFor(false);
+    EXPECT_EQ(picture("imgPlayer").size(), QSize(569, 409));
+}
+
 TEST(StartUp, ADropDownOpensInItsOwnFont) {
     ViewFixture ui;
     auto* list = static_cast<QComboBox*>(ui.Control("cmbWidth"));

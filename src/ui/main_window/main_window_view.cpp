@@ -111,6 +111,7 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     setWindowIcon(icon);
     setFont(FontFor(FontRole::Default));
     setFixedSize(ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
+    sharpPictures_ = SharpScreen();
 
     InstallAccessibleInterfaces();
     BuildWidgets();
@@ -508,7 +509,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
         // Decoded only once its panel shows: the player panel's large picture
         // costs start-up time and memory while that panel is still hidden.
         if (widget->Picture().isNull() && widget->isVisibleTo(this)) {
-            const QPixmap layoutPicture = LayoutPicture(bound.layout->name, SharpScreen());
+            const QPixmap layoutPicture = LayoutPicture(bound.layout->name, sharpPictures_);
             if (!layoutPicture.isNull()) widget->SetPicture(layoutPicture);
         }
         return true;
@@ -532,7 +533,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     }
     // The board's photographs are large; a screen at 100 percent gets them
     // decoded at the size it shows them.
-    QPixmap pixmap = LoadPictureFile(path, !SharpScreen());
+    QPixmap pixmap = LoadPictureFile(path, !sharpPictures_);
     if (pixmap.isNull()) {
         Fail(path);
         return false;
@@ -572,6 +573,26 @@ void MainWindowView::Fail(const QString& path) {
 }
 
 bool MainWindowView::SharpScreen() const { return devicePixelRatioF() > 1; }
+
+void MainWindowView::ShowPicturesFor(bool sharp) {
+    if (sharp == sharpPictures_ || failed_) return;
+    sharpPictures_ = sharp;
+    for (Bound& bound : controls_) {
+        if (!std::holds_alternative<Picture*>(bound.control) && !std::holds_alternative<DrawingBox*>(bound.control)) {
+            continue;
+        }
+        // The layout's picture is chosen again, a loaded file read again.
+        static_cast<PictureWidget*>(bound.widget)->SetPicture({});
+        bound.pendingLoad = true;
+    }
+    Sync();
+}
+
+bool MainWindowView::event(QEvent* event) {
+    // Moved to a screen of another scale, or the screen's scale changed.
+    if (event->type() == QEvent::ScreenChangeInternal) ShowPicturesFor(SharpScreen());
+    return QWidget::event(event);
+}
 
 HelpWindow* MainWindowView::Help() const { return help_.data(); }
 

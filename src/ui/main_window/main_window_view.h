@@ -54,7 +54,14 @@ public:
 
     void cmdHelp_Click();
 
+    // Shows every picture as drawn for a sharp screen (more than one pixel to
+    // a point of the layout) or for a screen at 100 percent, reading the
+    // loaded files again. The window does this itself when its screen's
+    // scale changes.
+    void ShowPicturesFor(bool sharp);
+
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -105,6 +112,7 @@ private:
     std::vector<Bound> controls_;
     std::vector<const ControlLayout*> unbuilt_;
     bool remainderQueued_ = false;
+    bool sharpPictures_ = false;  // the pictures shown are those for a sharp screen
     TimerLink cardTimer_;
     TimerLink computerTimer_;
     QPointer<HelpWindow> help_;
