@@ -10,17 +10,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/startup.h"
 #include "view_driver.h"
 
 using namespace pairon::bench;
 
 int main(int argc, char** argv) {
     const auto [games, width, height] = ParseBoardRun(argc, argv, 200);
-    UseOffscreenPlatform();
-    pairon::Startup startup;  // the game's own allocator settings and font reading
-    QApplication app(argc, argv);
-    startup.ApplicationMade();
+    OffscreenApplication app(argc, argv);
     ViewDriver d;
     d.ChooseSize(width, height);
     d.Finish(Paint::Dirty);

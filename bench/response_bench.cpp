@@ -13,7 +13,6 @@
 #include <string>
 
 #include "game/game_rules.h"
-#include "app/startup.h"
 #include "pictures/picture_files.h"
 #include "ui/main_window/qt_picture_loader.h"
 #include "view_driver.h"
@@ -87,10 +86,7 @@ void PlayGame(ViewDriver& d, Paint paint, bool mouse, Figures* f) {
 
 int main(int argc, char** argv) {
     const auto [games, width, height] = ParseBoardRun(argc, argv, 60);
-    UseOffscreenPlatform();
-    pairon::Startup startup;  // the game's own allocator settings and font reading
-    QApplication app(argc, argv);
-    startup.ApplicationMade();
+    OffscreenApplication app(argc, argv);
     ViewDriver driver;
     driver.ChooseSize(width, height);
     driver.Finish(Paint::Dirty);

@@ -11,7 +11,6 @@
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
 #include "ui/main_window/setup_flow.h"
-#include "app/startup.h"
 #include "view_driver.h"
 
 namespace {
@@ -86,10 +85,7 @@ int main(int argc, char** argv) {
     for (int k = 1; k + 1 < argc; k += 2) {
         if (std::strcmp(argv[k], "--games") == 0) games = std::atoi(argv[k + 1]);
     }
-    UseOffscreenPlatform();
-    pairon::Startup startup;  // the game's own allocator settings and font reading
-    QApplication app(argc, argv);
-    startup.ApplicationMade();
+    OffscreenApplication app(argc, argv);
     ViewDriver d;
 
     struct Size {

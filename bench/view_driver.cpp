@@ -53,7 +53,9 @@ BoardRun ParseBoardRun(int argc, char** argv, int defaultGames) {
     return run;
 }
 
-void UseOffscreenPlatform() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+OffscreenApplication::Offscreen::Offscreen() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+
+OffscreenApplication::OffscreenApplication(int& argc, char** argv) : app_(argc, argv) { startup_.ApplicationMade(); }
 
 const char* PaintName(Paint paint) {
     switch (paint) {

@@ -11,15 +11,27 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "game/main_form.h"
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
 
 namespace pairon::bench {
 
-// Makes the windows of the application to come draw offscreen. Call it
-// before making the QApplication.
-void UseOffscreenPlatform();
+// The application of a window benchmark: its windows draw offscreen, and it
+// starts the way the game does (the game's allocator settings and font
+// reading, through the same Startup).
+class OffscreenApplication {
+public:
+    OffscreenApplication(int& argc, char** argv);
+
+private:
+    struct Offscreen {
+        Offscreen();
+    } offscreen_;
+    Startup startup_;
+    QApplication app_;
+};
 
 // The board and number of games a bench plays: --games N --width W --height H.
 struct BoardRun {
