@@ -42,11 +42,16 @@ int Dice::RollInt(int low, int high) {
     return std::min(value, high);
 }
 
-QPainterPath RegularPolygon(QPointF centre, double radius, int corners, double turnDegrees) {
+namespace {
+
+// A closed path through `count` corners evenly spaced round `centre`, the
+// first at `turnDegrees`, corner i at the distance `radius(i)` gives.
+template <typename Radius>
+QPainterPath CornersRound(QPointF centre, int count, double turnDegrees, Radius radius) {
     QPainterPath path;
-    for (int i = 0; i < corners; ++i) {
-        double angle = (turnDegrees + 360.0 * i / corners) * std::numbers::pi / 180.0;
-        QPointF corner(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
+    for (int i = 0; i < count; ++i) {
+        double angle = (turnDegrees + 360.0 * i / count) * std::numbers::pi / 180.0;
+        QPointF corner(centre.x() + radius(i) * std::cos(angle), centre.y() + radius(i) * std::sin(angle));
         if (i == 0) {
             path.moveTo(corner);
         } else {
@@ -57,20 +62,15 @@ QPainterPath RegularPolygon(QPointF centre, double radius, int corners, double t
     return path;
 }
 
+}  // namespace
+
+QPainterPath RegularPolygon(QPointF centre, double radius, int corners, double turnDegrees) {
+    return CornersRound(centre, corners, turnDegrees, [radius](int) { return radius; });
+}
+
 QPainterPath StarPath(QPointF centre, double outer, double inner, int points, double turnDegrees) {
-    QPainterPath path;
-    for (int i = 0; i < points * 2; ++i) {
-        double radius = (i % 2 == 0) ? outer : inner;
-        double angle = (turnDegrees + 180.0 * i / points) * std::numbers::pi / 180.0;
-        QPointF corner(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-        if (i == 0) {
-            path.moveTo(corner);
-        } else {
-            path.lineTo(corner);
-        }
-    }
-    path.closeSubpath();
-    return path;
+    // Points and notches take turns.
+    return CornersRound(centre, points * 2, turnDegrees, [outer, inner](int i) { return i % 2 == 0 ? outer : inner; });
 }
 
 QPainterPath HeartPath(const QRectF& box) {
