@@ -82,6 +82,7 @@ endforeach()
 set_source_files_properties(${PAIRON_LAYOUT_OUTPUTS} ${PAIRON_SCALED_LAYOUT_OUTPUTS} PROPERTIES GENERATED TRUE)
 
 file(GLOB PAIRON_VIEW_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/main_window/*_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/main_window/qt_*.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/help_window/*.cpp)

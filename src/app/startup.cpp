@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <system_error>
 
+#include "ui/languages.h"
+
 namespace pairon {
 
 Startup::Startup() {
@@ -37,6 +39,9 @@ void Startup::ApplicationMade() {
     QApplication::setDesktopFileName(QStringLiteral("io.github.pairon.Pairon"));
     // The game decides itself when it ends: Exit, or closing its window.
     QApplication::setQuitOnLastWindowClosed(false);
+    // English needs no catalogue, so an English desktop loads none.
+    languages_ = std::make_unique<LanguageCatalogues>();
+    languages_->InstallForDesktop();
     WaitForFonts();
 }
 

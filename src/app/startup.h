@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <thread>
 
 namespace pairon {
+
+class LanguageCatalogues;
 
 // What the game does around the making of its QApplication. Make one first
 // thing in main(), before the QApplication, and call ApplicationMade() right
@@ -19,13 +22,15 @@ public:
     Startup(const Startup&) = delete;
     Startup& operator=(const Startup&) = delete;
 
-    // Names the application and waits for the font configuration.
+    // Names the application, puts the catalogues of the desktop's language
+    // in use and waits for the font configuration.
     void ApplicationMade();
 
 private:
     void WaitForFonts();
 
     std::thread fonts_;
+    std::unique_ptr<LanguageCatalogues> languages_;
 };
 
 }  // namespace pairon

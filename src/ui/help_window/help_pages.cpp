@@ -1,13 +1,17 @@
 #include "ui/help_window/help_pages.h"
 
+#include <QtGlobal>
+
 namespace pairon {
 
 namespace {
 
 // Each text must fit its label (353 pixels wide, about 210 high) in the
-// window's 8.25 point font; the view tests measure them.
+// window's 8.25 point font, in every language; the view tests measure them.
+// The help speaks of the window's controls by the captions they show.
 
 constexpr std::string_view kIntroduction =
+QT_TRANSLATE_NOOP("HelpWindow",
     "Welcome to Pairon, the computer card game of pairs and memory!\n"
     "\n"
     "The pages that follow teach you everything you need to know to use this "
@@ -17,9 +21,10 @@ constexpr std::string_view kIntroduction =
     "Choose a tab above to read about the aim of the game, how to start a new "
     "game, how to enter the players and how to play.\n"
     "\n"
-    "Have fun!";
+    "Have fun!");
 
 constexpr std::string_view kAim =
+QT_TRANSLATE_NOOP("HelpWindow",
     "The aim of the game is to match as many pairs of cards as you can, in as "
     "few turns as possible, and to finish with the highest score.\n"
     "\n"
@@ -32,9 +37,10 @@ constexpr std::string_view kAim =
     "where each card lay find the pairs sooner.\n"
     "\n"
     "Up to four players can take part, and you can compete against the "
-    "computer too.";
+    "computer too.");
 
 constexpr std::string_view kStarting =
+QT_TRANSLATE_NOOP("HelpWindow",
     "Before a game, the cards stand in the “Game Window” panel but can’t be "
     "selected yet. Set the options first, then press “New Game”.\n"
     "\n"
@@ -48,9 +54,10 @@ constexpr std::string_view kStarting =
     "game.\n"
     "• “Highlight Selected” shows human players, but not the computer, which "
     "cards have already been selected: the cards nobody has turned over yet "
-    "keep a back of their own. It is a form of cheating!";
+    "keep a back of their own. It is a form of cheating!");
 
 constexpr std::string_view kEntering =
+QT_TRANSLATE_NOOP("HelpWindow",
     "After “New Game”, a new set of panels takes the place of the previous "
     "ones, with a “Done” button that starts the play. Before you press it, "
     "set up the players.\n"
@@ -64,9 +71,10 @@ constexpr std::string_view kEntering =
     "list, which sets the computer’s intelligence level, from “Excellent” to "
     "“Shocking”. You may vary it from game to game.\n"
     "\n"
-    "To change the options after all, press “End Game” to go back to them.";
+    "To change the options after all, press “End Game” to go back to them.");
 
 constexpr std::string_view kPlaying =
+QT_TRANSLATE_NOOP("HelpWindow",
     "After “Done”, the “Game Window” with all the cards comes back. “End "
     "Game” still takes you back to the options.\n"
     "\n"
@@ -81,27 +89,28 @@ constexpr std::string_view kPlaying =
     "\n"
     "Two cards that don’t match can be turned over early by clicking on a card "
     "again. When all the cards are taken, the outcome is shown; to start a new "
-    "game, press “End Game” and then “New Game”.";
+    "game, press “End Game” and then “New Game”.");
 
 }  // namespace
 
 const std::array<HelpTextPage, 5>& HelpTextPages() {
     static const std::array<HelpTextPage, 5> pages{{
-        {"Introduction", "Introduction", kIntroduction},
-        {"Aim of the Game", "Aim", kAim},
-        {"Starting a New Game", "Starting", kStarting},
-        {"Entering Players", "Entering", kEntering},
-        {"Playing the Game", "Playing", kPlaying},
+        {QT_TRANSLATE_NOOP("HelpWindow", "Introduction"), "Introduction", kIntroduction},
+        {QT_TRANSLATE_NOOP("HelpWindow", "Aim of the Game"), "Aim", kAim},
+        {QT_TRANSLATE_NOOP("HelpWindow", "Starting a New Game"), "Starting", kStarting},
+        {QT_TRANSLATE_NOOP("HelpWindow", "Entering Players"), "Entering", kEntering},
+        {QT_TRANSLATE_NOOP("HelpWindow", "Playing the Game"), "Playing", kPlaying},
     }};
     return pages;
 }
 
 const AboutTexts& About() {
     static const AboutTexts texts{
-        "Pairon\nA card game of pairs and memory for one to four players, by The Pairon developers.",
-        "Pairon version " PAIRON_VERSION,
-        "Free software, released under the MIT License.",
-        "Made with C++ and Qt",
+        QT_TRANSLATE_NOOP("HelpWindow",
+                          "Pairon\nA card game of pairs and memory for one to four players, by The Pairon developers."),
+        QT_TRANSLATE_NOOP("HelpWindow", "Pairon version %1"),
+        QT_TRANSLATE_NOOP("HelpWindow", "Free software, released under the MIT License."),
+        QT_TRANSLATE_NOOP("HelpWindow", "Made with C++ and Qt"),
     };
     return texts;
 }

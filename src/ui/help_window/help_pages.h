@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
 namespace pairon {
 
 // A page of help text: the caption of its tab, the name of its text label and
-// the text, in UTF-8. Paragraphs are separated by an empty line.
+// the text, in English and UTF-8, each null-terminated; the window shows the
+// caption and the text in the player's language. Paragraphs are separated by
+// an empty line.
 struct HelpTextPage {
     std::string_view tab;
     std::string_view label;
@@ -17,8 +20,9 @@ struct HelpTextPage {
 const std::array<HelpTextPage, 5>& HelpTextPages();
 
 // The sixth page says who made the game and on what terms.
-inline constexpr std::string_view kAboutTab = "About Pairon";
+inline constexpr std::string_view kAboutTab = QT_TRANSLATE_NOOP("HelpWindow", "About Pairon");
 
+// In English, each null-terminated; `product` takes the version for its %1.
 struct AboutTexts {
     std::string_view designer;
     std::string_view product;

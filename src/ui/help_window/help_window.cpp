@@ -1,5 +1,6 @@
 #include "ui/help_window/help_window.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,14 +55,17 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A help text in the player's language; the texts are null-terminated.
+QString Tr(std::string_view text) { return QCoreApplication::translate("HelpWindow", text.data()); }
+
 // The page texts are plain: paragraphs lie apart by an empty line, and a line
 // that starts with a bullet is a list item, wrapped with a hanging indent.
-QString PageHtml(std::string_view text, const QFontMetrics& metrics) {
+QString PageHtml(const QString& text, const QFontMetrics& metrics) {
     const QString bullet = QStringLiteral("\u2022 ");
     const int indent = metrics.horizontalAdvance(bullet);
     QString html;
     bool afterGap = false;
-    for (const QString& line : FromUtf8(text).split(QLatin1Char('\n'))) {
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (line.isEmpty()) {
             afterGap = true;
             continue;
@@ -95,7 +99,7 @@ QLabel* TextLabel(std::string_view name, const QString& text, Qt::TextFormat for
 }  // namespace
 
 HelpWindow::HelpWindow(const QIcon& icon, QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Help"));
     setWindowIcon(icon);
     setFont(DialogFont());
     setFixedSize(ToPixels(kClientWidth), ToPixels(kClientHeight));
@@ -113,13 +117,13 @@ HelpWindow::HelpWindow(const QIcon& icon, QWidget* parent) : QWidget(parent) {
     tabHelp_->setGeometry(kTabStripPlace.Pixels());
     // The tabs fill the band above the pages.
     tabHelp_->SetTabAreaHeight(ToPixels(kPagePlace.top - kTabStripPlace.top));
-    for (const HelpTextPage& page : HelpTextPages()) tabHelp_->AddTab(FromUtf8(page.tab));
-    tabHelp_->AddTab(FromUtf8(kAboutTab));
-    tabHelp_->setAccessibleName(QStringLiteral("Help topics"));
+    for (const HelpTextPage& page : HelpTextPages()) tabHelp_->AddTab(Tr(page.tab));
+    tabHelp_->AddTab(Tr(kAboutTab));
+    tabHelp_->setAccessibleName(QCoreApplication::translate("HelpWindow", "Help topics"));
 
     BuildAboutPage();
 
-    cmdEnd_ = new QPushButton(QStringLiteral("End Help"), this);
+    cmdEnd_ = new QPushButton(QCoreApplication::translate("HelpWindow", "End Help"), this);
     cmdEnd_->setObjectName(QStringLiteral("cmdEnd"));
     cmdEnd_->setFont(DialogFont(true));
     cmdEnd_->setGeometry(kEndButtonPlace.Pixels());
@@ -142,7 +146,7 @@ void HelpWindow::BuildTextPage(int k) {
     QRect place = kPagePlace.Pixels();
     if (k == 1) place.setHeight(ToPixels(kAimPageHeight));
     page->setGeometry(place);
-    TextLabel(text.label, PageHtml(text.text, page->fontMetrics()), Qt::RichText,
+    TextLabel(text.label, PageHtml(Tr(text.text), page->fontMetrics()), Qt::RichText,
               k == 1 ? kAimTextPlace : kTextPlace, page);
     fraHelp_[static_cast<std::size_t>(k)] = page;
 }
@@ -152,16 +156,17 @@ void HelpWindow::BuildAboutPage() {
     page->setObjectName(QStringLiteral("fraHelp_5"));
     page->setGeometry(kPagePlace.Pixels());
     const AboutTexts& about = About();
-    TextLabel("Designer", FromUtf8(about.designer), Qt::PlainText, kDesignerPlace, page);
-    TextLabel("Product", FromUtf8(about.product), Qt::PlainText, kProductPlace, page)->setWordWrap(false);
-    QLabel* license = TextLabel("License", FromUtf8(about.license), Qt::PlainText, kLicensePlace, page);
+    TextLabel("Designer", Tr(about.designer), Qt::PlainText, kDesignerPlace, page);
+    TextLabel("Product", Tr(about.product).arg(QStringLiteral(PAIRON_VERSION)), Qt::PlainText, kProductPlace, page)
+        ->setWordWrap(false);
+    QLabel* license = TextLabel("License", Tr(about.license), Qt::PlainText, kLicensePlace, page);
     license->setFrameStyle(QFrame::Box | QFrame::Plain);
     license->setLineWidth(1);
     license->setAutoFillBackground(true);
     license->setBackgroundRole(QPalette::Base);
     license->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     license->setIndent(2);
-    TextLabel("Internet", FromUtf8(about.internet), Qt::PlainText, kInternetPlace, page)->setWordWrap(false);
+    TextLabel("Internet", Tr(about.internet), Qt::PlainText, kInternetPlace, page)->setWordWrap(false);
     fraHelp_[kPageCount - 1] = page;
 }
 

@@ -25,6 +25,7 @@
 #include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_picture_loader.h"
 #include "ui/main_window/qt_picture_widgets.h"
+#include "ui/main_window/qt_translation.h"
 #include "ui/main_window/setup_flow.h"
 
 namespace pairon {
@@ -101,7 +102,7 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     connect(&computerTimer_.timer, &QTimer::timeout, this,
             [this] { Handle([this] { tmrComputerDelay_Timer(form_); }); });
 
-    setWindowTitle(ToQString(std::string(kMainWindowCaption)));
+    setWindowTitle(MainWindowCaption());
     QIcon icon;
     // The sizes a title bar and a task switcher use, as raw pixels: a file
     // given to QIcon would be decoded at once.
@@ -118,6 +119,7 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     // F1 opens the help as the Help button does, wherever the focus is.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
+    ShowDefaultNames(form_);
     // Not through Handle(): the hidden panels are built after the first paint.
     Form_Load(form_);
     Sync();
@@ -246,14 +248,14 @@ QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
     // The font comes first, so that each text is laid out once, in its own
     // font; set on every control, so no control inherits a panel's caption font.
     widget->setFont(FontFor(c.font));
-    const QString caption = ToQString(c.caption);
+    const QString caption = ShownText(c, c.caption);
     if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(caption);
     if (auto* panel = qobject_cast<QGroupBox*>(widget)) panel->setTitle(caption);
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption);
     if (auto* box = qobject_cast<QCheckBox*>(widget)) box->setText(caption);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(caption);
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        for (const std::string& item : c.items) list->addItem(ToQString(item));
+        for (const std::string& item : c.items) list->addItem(ShownText(c, item));
         list->setCurrentIndex(-1);
     }
     return widget;
@@ -336,9 +338,13 @@ void MainWindowView::ConnectEvents(Bound& bound) {
             connect(button, &QPushButton::clicked, this, [this, handler] { Handle(handler); });
         }
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list, name = c.name, index](int) {
+        const DropDown* model = std::get<DropDown*>(bound.control);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, model, name = c.name, index](int item) {
             if (syncing_) return;
-            const std::string text = list->currentText().toStdString();
+            // The game's own text of the item, in whatever language the list shows it.
+            const std::string text =
+                item >= 0 && item < static_cast<int>(model->items.size()) ? model->items[static_cast<std::size_t>(item)]
+                                                                          : std::string();
             Handle([this, &name, &text, index] {
                 if (name == "cmbWidth") ChooseWidth(form_, text);
                 if (name == "cmbHeight") ChooseHeight(form_, text);
@@ -421,14 +427,14 @@ void MainWindowView::SyncControl(Bound& bound) {
             using T = std::remove_pointer_t<decltype(model)>;
             if constexpr (std::is_same_v<T, Button>) {
                 auto* button = static_cast<QPushButton*>(widget);
-                const QString caption = ToQString(model->caption);
+                const QString caption = ShownText(*bound.layout, model->caption);
                 if (button->text() != caption) button->setText(caption);
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, Panel>) {
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, Label>) {
                 auto* label = static_cast<QLabel*>(widget);
-                const QString text = ToQString(model->text);
+                const QString text = ShownText(*bound.layout, model->text);
                 if (label->text() != text) label->setText(text);
                 if (label->font().bold() != model->bold) {
                     QFont font = label->font();
@@ -458,9 +464,7 @@ void MainWindowView::SyncControl(Bound& bound) {
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, DrawingBox>) {
                 if (!ShowPicture(bound, *model)) return;
-                QStringList lines;
-                for (const std::string& line : model->lines) lines << ToQString(line);
-                static_cast<DrawingBoxWidget*>(widget)->SetLines(lines);
+                static_cast<DrawingBoxWidget*>(widget)->SetLines(ShownOutcome(model->lines));
                 SetShown(widget, model->visible);
             }
         },
@@ -490,10 +494,8 @@ void MainWindowView::SyncAccessibleText(Bound& bound) {
     }
     if (c.name == "picOutcome") {
         // The outcome is printed on a picture, so its lines are given as text.
-        QStringList lines;
-        for (const std::string& line : form_.picOutcome.lines) {
-            if (!line.empty()) lines << ToQString(line);
-        }
+        QStringList lines = ShownOutcome(form_.picOutcome.lines);
+        lines.removeAll(QString());
         const QString text = lines.join(QLatin1Char('\n'));
         SetAccessibleText(widget, QAccessible::Description, text);
         if (QWidget* panel = FindBuilt("fraOutcome")) SetAccessibleText(panel, QAccessible::Description, text);
@@ -560,7 +562,7 @@ void MainWindowView::Fail(const QString& path) {
     failed_ = true;
     cardTimer_.timer.stop();
     computerTimer_.timer.stop();
-    failureMessage_ = QStringLiteral("Pairon: the picture file %1 could not be loaded.").arg(path);
+    failureMessage_ = PictureFailureMessage(path);
     std::fprintf(stderr, "%s\n", failureMessage_.toLocal8Bit().constData());
     std::fflush(stderr);
     hide();

@@ -1,12 +1,14 @@
 #include "ui/main_window/qt_accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QWidget>
 #include <array>
 #include <string>
 
 #include "pictures/picture_files.h"
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_translation.h"
 #include "ui/main_window/window_layout.h"
 
 namespace pairon {
@@ -15,11 +17,24 @@ namespace {
 
 // What the faces show, face 1 first.
 constexpr std::array<const char*, kCardFaces> kFaceNames = {
-    "circle", "square", "triangle", "diamond",        "star",   "heart",    "hexagon", "cross",     "crescent",
-    "arrow",  "ring",   "spiral",   "lightning bolt", "flower", "drop",     "leaf",    "key",       "bell",
-    "anchor", "sun",    "umbrella", "house",          "fish",   "fir tree", "crown",   "music note"};
+    QT_TRANSLATE_NOOP("Accessibility", "circle"),     QT_TRANSLATE_NOOP("Accessibility", "square"),
+    QT_TRANSLATE_NOOP("Accessibility", "triangle"),   QT_TRANSLATE_NOOP("Accessibility", "diamond"),
+    QT_TRANSLATE_NOOP("Accessibility", "star"),       QT_TRANSLATE_NOOP("Accessibility", "heart"),
+    QT_TRANSLATE_NOOP("Accessibility", "hexagon"),    QT_TRANSLATE_NOOP("Accessibility", "cross"),
+    QT_TRANSLATE_NOOP("Accessibility", "crescent"),   QT_TRANSLATE_NOOP("Accessibility", "arrow"),
+    QT_TRANSLATE_NOOP("Accessibility", "ring"),       QT_TRANSLATE_NOOP("Accessibility", "spiral"),
+    QT_TRANSLATE_NOOP("Accessibility", "lightning bolt"), QT_TRANSLATE_NOOP("Accessibility", "flower"),
+    QT_TRANSLATE_NOOP("Accessibility", "drop"),       QT_TRANSLATE_NOOP("Accessibility", "leaf"),
+    QT_TRANSLATE_NOOP("Accessibility", "key"),        QT_TRANSLATE_NOOP("Accessibility", "bell"),
+    QT_TRANSLATE_NOOP("Accessibility", "anchor"),     QT_TRANSLATE_NOOP("Accessibility", "sun"),
+    QT_TRANSLATE_NOOP("Accessibility", "umbrella"),   QT_TRANSLATE_NOOP("Accessibility", "house"),
+    QT_TRANSLATE_NOOP("Accessibility", "fish"),       QT_TRANSLATE_NOOP("Accessibility", "fir tree"),
+    QT_TRANSLATE_NOOP("Accessibility", "crown"),      QT_TRANSLATE_NOOP("Accessibility", "music note")};
 
-QString Seat(int index) { return QStringLiteral("Player %1").arg(index + 1); }
+QString Tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
+
+// A text about one seat, "Player %1 ...", with the seat counted from 1.
+QString OfSeat(const char* text, int index) { return Tr(text).arg(index + 1); }
 
 QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
@@ -35,7 +50,7 @@ QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* obj
 
 QString FaceName(int face) {
     if (face < 1 || face > kCardFaces) return {};
-    return QString::fromLatin1(kFaceNames[static_cast<std::size_t>(face - 1)]);
+    return Tr(kFaceNames[static_cast<std::size_t>(face - 1)]);
 }
 
 int FaceOfPictureFile(std::string_view file) {
@@ -48,43 +63,45 @@ int FaceOfPictureFile(std::string_view file) {
 QString CardSlotName(int position, const Picture& picture) {
     const int row = position / kBoardColumns + 1;
     const int column = position % kBoardColumns + 1;
-    if (!picture.visible) return QStringLiteral("Empty place, row %1, column %2").arg(row).arg(column);
+    if (!picture.visible) return Tr(QT_TRANSLATE_NOOP("Accessibility", "Empty place, row %1, column %2")).arg(row).arg(column);
     const int face = FaceOfPictureFile(picture.file);
-    if (face == 0) return QStringLiteral("Card, row %1, column %2, face down").arg(row).arg(column);
-    return QStringLiteral("Card, row %1, column %2, face up, %3").arg(row).arg(column).arg(FaceName(face));
+    if (face == 0) return Tr(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face down")).arg(row).arg(column);
+    return Tr(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face up, %3"))
+        .arg(row)
+        .arg(column)
+        .arg(FaceName(face));
 }
 
 QString ControlAccessibleName(const ControlLayout& c) {
     const std::string& n = c.name;
-    if (n == "cmbWidth") return QStringLiteral("Width");
-    if (n == "cmbHeight") return QStringLiteral("Height");
-    if (n == "cmbPlayers") return QStringLiteral("Players");
-    if (n == "cmbPlayerType") return Seat(c.index) + QStringLiteral(" type");
-    if (n == "cmbComputerLevel") return Seat(c.index) + QStringLiteral(" level");
-    if (n == "txtPlayer") return Seat(c.index) + QStringLiteral(" name");
-    if (n == "sldSpeed") return QStringLiteral("Game Speed");
-    if (n == "lblPairs") return QStringLiteral("Pairs Remaining");
-    if (n == "lblPlayerTurn") return QStringLiteral("Player to Select Cards");
+    if (n == "cmbWidth") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Width"));
+    if (n == "cmbHeight") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Height"));
+    if (n == "cmbPlayers") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Players"));
+    if (n == "cmbPlayerType") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 type"), c.index);
+    if (n == "cmbComputerLevel") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 level"), c.index);
+    if (n == "txtPlayer") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 name"), c.index);
+    if (n == "sldSpeed") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Game Speed"));
+    if (n == "lblPairs") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Pairs Remaining"));
+    if (n == "lblPlayerTurn") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Player to Select Cards"));
     if (n == "lblScore") return ScoreAccessibleName(c.index, {});
-    if (n == "imgGame") return QStringLiteral("Board picture");
-    if (n == "imgPlayer") return QStringLiteral("Player panel picture");
-    if (n == "picResult") return QStringLiteral("Result picture");
-    if (n == "picOutcome") return QStringLiteral("Outcome");
+    if (n == "imgGame") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Board picture"));
+    if (n == "imgPlayer") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Player panel picture"));
+    if (n == "picResult") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Result picture"));
+    if (n == "picOutcome") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Outcome"));
     return {};
 }
 
 QString ResultPictureDescription(std::string_view file) {
-    if (file == kWinnerFile) return QStringLiteral("A cheering winner");
-    if (file == kDepressedFile) return QStringLiteral("A downcast loser under a rain cloud");
-    if (file == kFrustratedFile) return QStringLiteral("A fuming loser");
-    if (file == kTrophyFile) return QStringLiteral("A trophy");
+    if (file == kWinnerFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A cheering winner"));
+    if (file == kDepressedFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A downcast loser under a rain cloud"));
+    if (file == kFrustratedFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A fuming loser"));
+    if (file == kTrophyFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A trophy"));
     return {};
 }
 
 QString ScoreAccessibleName(int seat, std::string_view playerName) {
-    if (playerName.empty()) return Seat(seat) + QStringLiteral(" score");
-    return QStringLiteral("Score of %1")
-        .arg(QString::fromUtf8(playerName.data(), static_cast<qsizetype>(playerName.size())));
+    if (playerName.empty()) return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 score"), seat);
+    return Tr(QT_TRANSLATE_NOOP("Accessibility", "Score of %1")).arg(ShownName(playerName));
 }
 
 bool SetAccessibleText(QWidget* widget, QAccessible::Text which, const QString& text) {

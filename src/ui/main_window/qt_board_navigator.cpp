@@ -1,6 +1,7 @@
 #include "ui/main_window/qt_board_navigator.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -91,9 +92,9 @@ BoardNavigator::BoardNavigator(std::vector<QWidget*> cards, std::function<bool(i
     // The cards beneath keep receiving the mouse; the board is reached by Tab.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(
-        QStringLiteral("The cards on the board. The arrow keys move between the cards, Home and End go to the first "
-                       "and the last card, Space or Enter turns the marked card up."));
+    setAccessibleDescription(QCoreApplication::translate(
+        "Accessibility", "The cards on the board. The arrow keys move between the cards, Home and End go to the first "
+                         "and the last card, Space or Enter turns the marked card up."));
     UpdateAccessibleName();
 }
 
@@ -177,7 +178,7 @@ void BoardNavigator::Mark(int position) {
 
 void BoardNavigator::UpdateAccessibleName() {
     const QString name = marked_ >= 0 ? cards_[static_cast<std::size_t>(marked_)]->accessibleName()
-                                      : QStringLiteral("Game Window, no cards");
+                                      : QCoreApplication::translate("Accessibility", "Game Window, no cards");
     if (name == accessibleName()) return;
     setAccessibleName(name);
     // The board reads as its marked card, so a screen reader that follows the
