@@ -5,203 +5,203 @@
     <name>Accessibility</name>
     <message>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreis</translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrat</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck</translation>
     </message>
     <message>
         <source>diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Raute</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechseck</translation>
     </message>
     <message>
         <source>cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Mondsichel</translation>
     </message>
     <message>
         <source>arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring</translation>
     </message>
     <message>
         <source>spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirale</translation>
     </message>
     <message>
         <source>lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>Blitz</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Blume</translation>
     </message>
     <message>
         <source>drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropfen</translation>
     </message>
     <message>
         <source>leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anker</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenschirm</translation>
     </message>
     <message>
         <source>house</source>
-        <translation type="unfinished"></translation>
+        <translation>Haus</translation>
     </message>
     <message>
         <source>fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisch</translation>
     </message>
     <message>
         <source>fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanne</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Krone</translation>
     </message>
     <message>
         <source>music note</source>
-        <translation type="unfinished"></translation>
+        <translation>Musiknote</translation>
     </message>
     <message>
         <source>Empty place, row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Platz, Reihe %1, Spalte %2</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte, Reihe %1, Spalte %2, verdeckt</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face up, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte, Reihe %1, Spalte %2, aufgedeckt, %3</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Player %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: Art</translation>
     </message>
     <message>
         <source>Player %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: Stärke</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: Name</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare übrig</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer ist dran?</translation>
     </message>
     <message>
         <source>Board picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild des Spielfelds</translation>
     </message>
     <message>
         <source>Player panel picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild hinter den Spielern</translation>
     </message>
     <message>
         <source>Result picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisbild</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>A cheering winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein jubelnder Gewinner</translation>
     </message>
     <message>
         <source>A downcast loser under a rain cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein geknickter Verlierer unter einer Regenwolke</translation>
     </message>
     <message>
         <source>A fuming loser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein wütender Verlierer</translation>
     </message>
     <message>
         <source>A trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Pokal</translation>
     </message>
     <message>
         <source>Player %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1: Punkte</translation>
     </message>
     <message>
         <source>Score of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte von %1</translation>
     </message>
     <message>
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten auf dem Spielfeld. Mit den Pfeiltasten geht es von Karte zu Karte, Pos1 und Ende springen zur ersten und zur letzten Karte, Leertaste oder Eingabe deckt die markierte Karte auf.</translation>
     </message>
     <message>
         <source>Game Window, no cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld, keine Karten</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,13 @@ The pages that follow teach you everything you need to know to use this simple p
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
 Have fun!</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Pairon, dem Kartenspiel für Paare und ein gutes Gedächtnis!
+
+Auf den folgenden Seiten erfährst du alles, was du über dieses einfache Programm wissen musst – auch wenn es sich hoffentlich beim Spielen von selbst erklärt.
+
+Wähle oben ein Thema: das Ziel des Spiels, wie ein neues Spiel beginnt, wie du die Spieler einträgst und wie gespielt wird.
+
+Viel Spaß!</translation>
     </message>
     <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
@@ -224,7 +230,13 @@ The cards lie face down in random places and are selected two at a time. When th
 Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
 Up to four players can take part, and you can compete against the computer too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
+
+Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
+
+Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
+
+Bis zu vier Spieler können mitspielen, auch gegen den Computer.</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -235,7 +247,14 @@ Game Options: set the number of players here; you make each player a human or th
 • “Background Picture” shows or hides the pictures behind the cards and the players.
 • “Multiple Pairs” lets more than one copy of the same pair appear in a game.
 • “Highlight Selected” shows human players, but not the computer, which cards have already been selected: the cards nobody has turned over yet keep a back of their own. It is a form of cheating!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Spiel liegen die Karten im „Spielfeld“, lassen sich aber noch nicht aufdecken. Stelle zuerst die Optionen ein und drücke dann „Neues Spiel“.
+
+Größe: Die beiden Listen bestimmen, wie groß das Spielfeld ist.
+
+Spieloptionen: Hier stellst du die Zahl der Spieler ein; wer Mensch und wer Computer ist, legst du später fest.
+• „Hintergrundbild“ zeigt oder versteckt die Bilder hinter den Karten und den Spielern.
+• „Doppelte Paare“ lässt dasselbe Paar mehrmals im Spiel vorkommen.
+• „Neue markieren“ zeigt menschlichen Spielern, aber nicht dem Computer, welche Karten schon aufgedeckt waren: Karten, die noch niemand umgedreht hat, haben eine eigene Rückseite. Das ist fast schon geschummelt!</translation>
     </message>
     <message>
         <source>After “New Game”, a new set of panels takes the place of the previous ones, with a “Done” button that starts the play. Before you press it, set up the players.
@@ -247,7 +266,15 @@ For a human player, we recommend typing the player’s name in the text box to t
 For a computer player, that text box is replaced by another drop-down list, which sets the computer’s intelligence level, from “Excellent” to “Shocking”. You may vary it from game to game.
 
 To change the options after all, press “End Game” to go back to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach „Neues Spiel“ erscheinen neue Felder mit dem Knopf „Fertig“, der das Spiel startet. Vorher richtest du die Spieler ein.
+
+Für jeden Spieler wählst du in einer Liste „Mensch“ oder „Computer“.
+
+Für einen Menschen trägst du am besten rechts daneben seinen Namen ein.
+
+Bei einem Computer erscheint dort stattdessen eine Liste für seine Spielstärke, von „Sehr gut“ bis „Miserabel“. Du kannst sie von Spiel zu Spiel ändern.
+
+Willst du die Optionen doch noch ändern, kommst du mit „Aufhören“ zu ihnen zurück.</translation>
     </message>
     <message>
         <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
@@ -257,187 +284,194 @@ When it isn’t the computer’s turn, select cards by clicking on them, two at 
 The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
 
 Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach „Fertig“ kommt das „Spielfeld“ mit allen Karten zurück. „Aufhören“ führt weiterhin zu den Optionen.
+
+Wenn nicht der Computer dran ist, klickst du nacheinander zwei Karten an. Ist der Computer dran, wählt er seine Karten selbst: Warte einfach und schau zu.
+
+Links zeigen „Spielverlauf“ und „Punktestand“ die Punkte jedes Spielers, wie viele Paare übrig sind und wer dran ist. Der Regler „Tempo“ bestimmt, wie schnell Karten umgedreht werden und wie schnell der Computer wählt.
+
+Zwei Karten, die nicht zusammenpassen, drehst du mit einem Klick auf eine Karte früher um. Sind alle Karten weg, erscheint das Ergebnis; für ein neues Spiel drückst du „Aufhören“ und dann „Neues Spiel“.</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Aim of the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel des Spiels</translation>
     </message>
     <message>
         <source>Starting a New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Entering Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler eintragen</translation>
     </message>
     <message>
         <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen</translation>
     </message>
     <message>
         <source>Pairon
 A card game of pairs and memory for one to four players, by The Pairon developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon
+Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pairon-Entwicklern.</translation>
     </message>
     <message>
         <source>Pairon version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon Version %1</translation>
     </message>
     <message>
         <source>Free software, released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der MIT-Lizenz.</translation>
     </message>
     <message>
         <source>Made with C++ and Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemacht mit C++ und Qt</translation>
     </message>
     <message>
         <source>About Pairon</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Pairon</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen</translation>
     </message>
     <message>
         <source>End Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pairon Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon-Spiel</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufhören</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieloptionen</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>Multiple Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Paare</translation>
     </message>
     <message>
         <source>Highlight Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue markieren</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielverlauf</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer ist dran?</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare übrig</translation>
     </message>
     <message>
         <source>Score Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Player Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensch</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr gut</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Poor</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwach</translation>
     </message>
     <message>
         <source>Shocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Miserabel</translation>
     </message>
     <message>
         <source>Game Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon: Die Bilddatei %1 konnte nicht geladen werden.</translation>
     </message>
 </context>
 <context>
@@ -445,19 +479,24 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>It&apos;s a bloody
 draw!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein
+Unentschieden!</translation>
     </message>
     <message>
         <source>%1
 Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+gewinnt!</translation>
     </message>
     <message>
         <source>%1
 Wins!
 
 Bad luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+gewinnt!
+
+Pech gehabt!</translation>
     </message>
     <message numerus="yes">
         <source>Well Done
@@ -466,9 +505,19 @@ Bad luck!</source>
 You found %2 
 pairs in
 %n turns</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gut gemacht,
+%1!
+
+%2 Paare
+gefunden in
+%n Zug</numerusform>
+            <numerusform>Gut gemacht,
+%1!
+
+%2 Paare
+gefunden in
+%n Zügen</numerusform>
         </translation>
     </message>
 </context>

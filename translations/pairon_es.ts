@@ -5,203 +5,203 @@
     <name>Accessibility</name>
     <message>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>círculo</translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished"></translation>
+        <translation>cuadrado</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triángulo</translation>
     </message>
     <message>
         <source>diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>rombo</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>estrella</translation>
     </message>
     <message>
         <source>heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón</translation>
     </message>
     <message>
         <source>hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>hexágono</translation>
     </message>
     <message>
         <source>cross</source>
-        <translation type="unfinished"></translation>
+        <translation>cruz</translation>
     </message>
     <message>
         <source>crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>luna creciente</translation>
     </message>
     <message>
         <source>arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>flecha</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>anillo</translation>
     </message>
     <message>
         <source>spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>espiral</translation>
     </message>
     <message>
         <source>lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>rayo</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>flor</translation>
     </message>
     <message>
         <source>drop</source>
-        <translation type="unfinished"></translation>
+        <translation>gota</translation>
     </message>
     <message>
         <source>leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>llave</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>campana</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>ancla</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>sol</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>paraguas</translation>
     </message>
     <message>
         <source>house</source>
-        <translation type="unfinished"></translation>
+        <translation>casa</translation>
     </message>
     <message>
         <source>fish</source>
-        <translation type="unfinished"></translation>
+        <translation>pez</translation>
     </message>
     <message>
         <source>fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>abeto</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>corona</translation>
     </message>
     <message>
         <source>music note</source>
-        <translation type="unfinished"></translation>
+        <translation>nota musical</translation>
     </message>
     <message>
         <source>Empty place, row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hueco vacío, fila %1, columna %2</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta, fila %1, columna %2, boca abajo</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face up, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta, fila %1, columna %2, boca arriba, %3</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegan</translation>
     </message>
     <message>
         <source>Player %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: tipo</translation>
     </message>
     <message>
         <source>Player %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: nivel</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: nombre</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan parejas</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de</translation>
     </message>
     <message>
         <source>Board picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del tablero</translation>
     </message>
     <message>
         <source>Player panel picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen detrás de los jugadores</translation>
     </message>
     <message>
         <source>Result picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del resultado</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>A cheering winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ganador que lo celebra</translation>
     </message>
     <message>
         <source>A downcast loser under a rain cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Un perdedor abatido bajo una nube de lluvia</translation>
     </message>
     <message>
         <source>A fuming loser</source>
-        <translation type="unfinished"></translation>
+        <translation>Un perdedor furioso</translation>
     </message>
     <message>
         <source>A trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Un trofeo</translation>
     </message>
     <message>
         <source>Player %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1: puntos</translation>
     </message>
     <message>
         <source>Score of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de %1</translation>
     </message>
     <message>
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas del tablero. Las flechas pasan de una carta a otra, Inicio y Fin van a la primera y a la última carta, Espacio o Intro da la vuelta a la carta marcada.</translation>
     </message>
     <message>
         <source>Game Window, no cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero, sin cartas</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,13 @@ The pages that follow teach you everything you need to know to use this simple p
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
 Have fun!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Bienvenido a Pairon, el juego de cartas de parejas y memoria!
+
+En las páginas siguientes aprenderás todo lo que necesitas para usar este sencillo programa, aunque esperamos que se explique solo mientras juegas.
+
+Elige una pestaña arriba: el objetivo del juego, cómo empezar una partida, cómo apuntar a los jugadores y cómo jugar.
+
+¡Que te diviertas!</translation>
     </message>
     <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
@@ -224,7 +230,13 @@ The cards lie face down in random places and are selected two at a time. When th
 Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
 Up to four players can take part, and you can compete against the computer too.</source>
-        <translation type="unfinished"></translation>
+        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
+
+Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
+
+Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
+
+Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -235,7 +247,14 @@ Game Options: set the number of players here; you make each player a human or th
 • “Background Picture” shows or hides the pictures behind the cards and the players.
 • “Multiple Pairs” lets more than one copy of the same pair appear in a game.
 • “Highlight Selected” shows human players, but not the computer, which cards have already been selected: the cards nobody has turned over yet keep a back of their own. It is a form of cheating!</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de una partida, las cartas están en el «Tablero», pero aún no se pueden levantar. Elige primero las opciones y pulsa «Empezar».
+
+Tamaño: las dos listas fijan el tamaño del tablero.
+
+Opciones: aquí eliges cuántos juegan; más tarde decides quién es humano y quién el ordenador.
+• «Imagen de fondo» muestra u oculta las imágenes detrás de las cartas y los jugadores.
+• «Parejas repetidas» permite que la misma pareja salga más de una vez.
+• «Marcar vistas» enseña a los jugadores humanos, pero no al ordenador, qué cartas ya se han levantado: las que nadie ha visto tienen otro reverso. ¡Es casi hacer trampa!</translation>
     </message>
     <message>
         <source>After “New Game”, a new set of panels takes the place of the previous ones, with a “Done” button that starts the play. Before you press it, set up the players.
@@ -247,7 +266,15 @@ For a human player, we recommend typing the player’s name in the text box to t
 For a computer player, that text box is replaced by another drop-down list, which sets the computer’s intelligence level, from “Excellent” to “Shocking”. You may vary it from game to game.
 
 To change the options after all, press “End Game” to go back to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras «Empezar» aparecen otros paneles, con un botón «Listo» que empieza el juego. Antes de pulsarlo, prepara a los jugadores.
+
+Para cada jugador, una lista elige «Humano» u «Ordenador».
+
+Para un jugador humano, te recomendamos escribir su nombre en la casilla de la derecha.
+
+Para el ordenador, esa casilla se cambia por otra lista con su nivel, de «Excelente» a «Pésimo». Puedes cambiarlo en cada partida.
+
+Si al final quieres cambiar las opciones, pulsa «Terminar» para volver a ellas.</translation>
     </message>
     <message>
         <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
@@ -257,187 +284,194 @@ When it isn’t the computer’s turn, select cards by clicking on them, two at 
 The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
 
 Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras «Listo» vuelve el «Tablero» con todas las cartas. «Terminar» te sigue llevando a las opciones.
+
+Cuando no le toca al ordenador, haz clic en dos cartas, una tras otra. En el turno del ordenador, él elige sus cartas solo: espera y mira.
+
+A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca. La barra «Velocidad» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
+
+Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta. Cuando no quedan cartas, aparece el resultado; para jugar otra vez, pulsa «Terminar» y luego «Empezar».</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción</translation>
     </message>
     <message>
         <source>Aim of the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>Starting a New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Entering Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Pairon
 A card game of pairs and memory for one to four players, by The Pairon developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon
+Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desarrolladores de Pairon.</translation>
     </message>
     <message>
         <source>Pairon version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon versión %1</translation>
     </message>
     <message>
         <source>Free software, released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre, publicado bajo la licencia MIT.</translation>
     </message>
     <message>
         <source>Made with C++ and Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho con C++ y Qt</translation>
     </message>
     <message>
         <source>About Pairon</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Pairon</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas de ayuda</translation>
     </message>
     <message>
         <source>End Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pairon Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego Pairon</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegan</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fondo</translation>
     </message>
     <message>
         <source>Multiple Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas repetidas</translation>
     </message>
     <message>
         <source>Highlight Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar vistas</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan parejas</translation>
     </message>
     <message>
         <source>Score Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Player Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Humano</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished"></translation>
+        <translation>Excelente</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Bueno</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Poor</source>
-        <translation type="unfinished"></translation>
+        <translation>Flojo</translation>
     </message>
     <message>
         <source>Shocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Pésimo</translation>
     </message>
     <message>
         <source>Game Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1</translation>
     </message>
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon: no se pudo cargar el archivo de imagen %1.</translation>
     </message>
 </context>
 <context>
@@ -445,19 +479,24 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>It&apos;s a bloody
 draw!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Vaya,
+un empate!</translation>
     </message>
     <message>
         <source>%1
 Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Gana
+%1!</translation>
     </message>
     <message>
         <source>%1
 Wins!
 
 Bad luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Gana
+%1!
+
+¡Mala suerte!</translation>
     </message>
     <message numerus="yes">
         <source>Well Done
@@ -466,9 +505,19 @@ Bad luck!</source>
 You found %2 
 pairs in
 %n turns</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¡Bien hecho,
+%1!
+
+Encontraste
+%2 parejas en
+%n turno</numerusform>
+            <numerusform>¡Bien hecho,
+%1!
+
+Encontraste
+%2 parejas en
+%n turnos</numerusform>
         </translation>
     </message>
 </context>

@@ -5,203 +5,203 @@
     <name>Accessibility</name>
     <message>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>cercle</translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished"></translation>
+        <translation>carré</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangle</translation>
     </message>
     <message>
         <source>diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>losange</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>étoile</translation>
     </message>
     <message>
         <source>heart</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>hexagone</translation>
     </message>
     <message>
         <source>cross</source>
-        <translation type="unfinished"></translation>
+        <translation>croix</translation>
     </message>
     <message>
         <source>crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>croissant</translation>
     </message>
     <message>
         <source>arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>flèche</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>anneau</translation>
     </message>
     <message>
         <source>spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>spirale</translation>
     </message>
     <message>
         <source>lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>éclair</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>fleur</translation>
     </message>
     <message>
         <source>drop</source>
-        <translation type="unfinished"></translation>
+        <translation>goutte</translation>
     </message>
     <message>
         <source>leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>feuille</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>clé</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>cloche</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>ancre</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>soleil</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>parapluie</translation>
     </message>
     <message>
         <source>house</source>
-        <translation type="unfinished"></translation>
+        <translation>maison</translation>
     </message>
     <message>
         <source>fish</source>
-        <translation type="unfinished"></translation>
+        <translation>poisson</translation>
     </message>
     <message>
         <source>fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>sapin</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>couronne</translation>
     </message>
     <message>
         <source>music note</source>
-        <translation type="unfinished"></translation>
+        <translation>note de musique</translation>
     </message>
     <message>
         <source>Empty place, row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Place vide, rangée %1, colonne %2</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte, rangée %1, colonne %2, face cachée</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face up, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte, rangée %1, colonne %2, face visible, %3</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Player %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1&#xa0;: type</translation>
     </message>
     <message>
         <source>Player %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1&#xa0;: niveau</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1&#xa0;: nom</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires restantes</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>À qui de jouer&#xa0;?</translation>
     </message>
     <message>
         <source>Board picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la table</translation>
     </message>
     <message>
         <source>Player panel picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image derrière les joueurs</translation>
     </message>
     <message>
         <source>Result picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du résultat</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>A cheering winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gagnant qui exulte</translation>
     </message>
     <message>
         <source>A downcast loser under a rain cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Un perdant abattu sous un nuage de pluie</translation>
     </message>
     <message>
         <source>A fuming loser</source>
-        <translation type="unfinished"></translation>
+        <translation>Un perdant furieux</translation>
     </message>
     <message>
         <source>A trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Une coupe</translation>
     </message>
     <message>
         <source>Player %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1&#xa0;: score</translation>
     </message>
     <message>
         <source>Score of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score de %1</translation>
     </message>
     <message>
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes de la table. Les flèches passent d’une carte à l’autre, Début et Fin vont à la première et à la dernière carte, Espace ou Entrée retourne la carte marquée.</translation>
     </message>
     <message>
         <source>Game Window, no cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de jeu, aucune carte</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,13 @@ The pages that follow teach you everything you need to know to use this simple p
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
 Have fun!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Pairon, le jeu de cartes des paires et de la mémoire&#xa0;!
+
+Les pages suivantes t’apprennent tout ce qu’il faut savoir pour utiliser ce petit programme, même si nous espérons qu’il s’explique tout seul en jouant.
+
+Choisis un onglet en haut&#xa0;: le but du jeu, comment lancer une partie, comment inscrire les joueurs et comment jouer.
+
+Amuse-toi bien&#xa0;!</translation>
     </message>
     <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
@@ -224,7 +230,13 @@ The cards lie face down in random places and are selected two at a time. When th
 Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
 Up to four players can take part, and you can compete against the computer too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
+
+Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
+
+Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
+
+Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -235,7 +247,14 @@ Game Options: set the number of players here; you make each player a human or th
 • “Background Picture” shows or hides the pictures behind the cards and the players.
 • “Multiple Pairs” lets more than one copy of the same pair appear in a game.
 • “Highlight Selected” shows human players, but not the computer, which cards have already been selected: the cards nobody has turned over yet keep a back of their own. It is a form of cheating!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant une partie, les cartes sont sur la «&#xa0;Table de jeu&#xa0;», mais on ne peut pas encore les retourner. Règle d’abord les options, puis appuie sur «&#xa0;Jouer&#xa0;».
+
+Taille&#xa0;: les deux listes fixent la taille de la table.
+
+Options&#xa0;: choisis ici le nombre de joueurs&#xa0;; tu diras plus tard qui est humain et qui est l’ordinateur.
+• «&#xa0;Image de fond&#xa0;» montre ou cache les images derrière les cartes et les joueurs.
+• «&#xa0;Paires multiples&#xa0;» permet à une même paire d’apparaître plusieurs fois.
+• «&#xa0;Marquer les vues&#xa0;» montre aux joueurs humains, mais pas à l’ordinateur, quelles cartes ont déjà été retournées&#xa0;: celles que personne n’a encore vues ont un dos à part. C’est presque de la triche&#xa0;!</translation>
     </message>
     <message>
         <source>After “New Game”, a new set of panels takes the place of the previous ones, with a “Done” button that starts the play. Before you press it, set up the players.
@@ -247,7 +266,15 @@ For a human player, we recommend typing the player’s name in the text box to t
 For a computer player, that text box is replaced by another drop-down list, which sets the computer’s intelligence level, from “Excellent” to “Shocking”. You may vary it from game to game.
 
 To change the options after all, press “End Game” to go back to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après «&#xa0;Jouer&#xa0;», de nouveaux cadres remplacent les précédents, avec un bouton «&#xa0;C’est parti&#xa0;!&#xa0;» qui lance la partie. Avant d’appuyer dessus, prépare les joueurs.
+
+Pour chaque joueur, une liste permet de choisir «&#xa0;Humain&#xa0;» ou «&#xa0;Ordinateur&#xa0;».
+
+Pour un joueur humain, écris de préférence son nom dans la case à droite.
+
+Pour l’ordinateur, cette case devient une autre liste qui règle son niveau, de «&#xa0;Excellent&#xa0;» à «&#xa0;Nul&#xa0;». Tu peux le changer à chaque partie.
+
+Pour modifier encore les options, appuie sur «&#xa0;Arrêter&#xa0;» pour y revenir.</translation>
     </message>
     <message>
         <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
@@ -257,187 +284,194 @@ When it isn’t the computer’s turn, select cards by clicking on them, two at 
 The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
 
 Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après «&#xa0;C’est parti&#xa0;!&#xa0;», la «&#xa0;Table de jeu&#xa0;» revient avec toutes les cartes. «&#xa0;Arrêter&#xa0;» ramène toujours aux options.
+
+Quand ce n’est pas le tour de l’ordinateur, clique sur deux cartes l’une après l’autre. Pendant son tour, l’ordinateur choisit ses cartes tout seul&#xa0;: il suffit de regarder.
+
+À gauche, «&#xa0;Commentaire&#xa0;» et «&#xa0;Scores&#xa0;» montrent le score de chacun, les paires restantes et à qui c’est le tour. Le curseur «&#xa0;Vitesse&#xa0;» règle la vitesse à laquelle les cartes se retournent et l’ordinateur joue.
+
+Deux cartes différentes se retournent plus tôt si tu cliques encore sur une carte. Quand toutes les cartes sont prises, le résultat s’affiche&#xa0;; pour rejouer, appuie sur «&#xa0;Arrêter&#xa0;» puis sur «&#xa0;Jouer&#xa0;».</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction</translation>
     </message>
     <message>
         <source>Aim of the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>But du jeu</translation>
     </message>
     <message>
         <source>Starting a New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Entering Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs</translation>
     </message>
     <message>
         <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Pairon
 A card game of pairs and memory for one to four players, by The Pairon developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon
+Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les développeurs de Pairon.</translation>
     </message>
     <message>
         <source>Pairon version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon version %1</translation>
     </message>
     <message>
         <source>Free software, released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre, publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Made with C++ and Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait avec C++ et Qt</translation>
     </message>
     <message>
         <source>About Pairon</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujets d’aide</translation>
     </message>
     <message>
         <source>End Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pairon Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu Pairon</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est parti&#xa0;!</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de fond</translation>
     </message>
     <message>
         <source>Multiple Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires multiples</translation>
     </message>
     <message>
         <source>Highlight Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer les vues</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>À qui de jouer&#xa0;?</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires restantes</translation>
     </message>
     <message>
         <source>Score Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Player Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Humain</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished"></translation>
+        <translation>Excellent</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Poor</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible</translation>
     </message>
     <message>
         <source>Shocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Nul</translation>
     </message>
     <message>
         <source>Game Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de jeu</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon&#xa0;: impossible de charger le fichier d’image %1.</translation>
     </message>
 </context>
 <context>
@@ -445,19 +479,24 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>It&apos;s a bloody
 draw!</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est une
+égalité&#xa0;!</translation>
     </message>
     <message>
         <source>%1
 Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+gagne&#xa0;!</translation>
     </message>
     <message>
         <source>%1
 Wins!
 
 Bad luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+gagne&#xa0;!
+
+Pas de chance&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>Well Done
@@ -466,9 +505,19 @@ Bad luck!</source>
 You found %2 
 pairs in
 %n turns</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bravo,
+%1&#xa0;!
+
+Tu as trouvé
+%2 paires en
+%n tour</numerusform>
+            <numerusform>Bravo,
+%1&#xa0;!
+
+Tu as trouvé
+%2 paires en
+%n tours</numerusform>
         </translation>
     </message>
 </context>

@@ -5,203 +5,203 @@
     <name>Accessibility</name>
     <message>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>cerchio</translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished"></translation>
+        <translation>quadrato</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangolo</translation>
     </message>
     <message>
         <source>diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>rombo</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>stella</translation>
     </message>
     <message>
         <source>heart</source>
-        <translation type="unfinished"></translation>
+        <translation>cuore</translation>
     </message>
     <message>
         <source>hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>esagono</translation>
     </message>
     <message>
         <source>cross</source>
-        <translation type="unfinished"></translation>
+        <translation>croce</translation>
     </message>
     <message>
         <source>crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>mezzaluna</translation>
     </message>
     <message>
         <source>arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>freccia</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>anello</translation>
     </message>
     <message>
         <source>spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>spirale</translation>
     </message>
     <message>
         <source>lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>fulmine</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>fiore</translation>
     </message>
     <message>
         <source>drop</source>
-        <translation type="unfinished"></translation>
+        <translation>goccia</translation>
     </message>
     <message>
         <source>leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>foglia</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>chiave</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>campana</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>ancora</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>sole</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>ombrello</translation>
     </message>
     <message>
         <source>house</source>
-        <translation type="unfinished"></translation>
+        <translation>casa</translation>
     </message>
     <message>
         <source>fish</source>
-        <translation type="unfinished"></translation>
+        <translation>pesce</translation>
     </message>
     <message>
         <source>fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>abete</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>corona</translation>
     </message>
     <message>
         <source>music note</source>
-        <translation type="unfinished"></translation>
+        <translation>nota musicale</translation>
     </message>
     <message>
         <source>Empty place, row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto vuoto, riga %1, colonna %2</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta, riga %1, colonna %2, coperta</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face up, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta, riga %1, colonna %2, scoperta, %3</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Player %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: tipo</translation>
     </message>
     <message>
         <source>Player %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: livello</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: nome</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Coppie rimaste</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a</translation>
     </message>
     <message>
         <source>Board picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine del tavolo</translation>
     </message>
     <message>
         <source>Player panel picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine dietro i giocatori</translation>
     </message>
     <message>
         <source>Result picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine del risultato</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <source>A cheering winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Un vincitore che esulta</translation>
     </message>
     <message>
         <source>A downcast loser under a rain cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Un perdente abbattuto sotto una nuvola di pioggia</translation>
     </message>
     <message>
         <source>A fuming loser</source>
-        <translation type="unfinished"></translation>
+        <translation>Un perdente furioso</translation>
     </message>
     <message>
         <source>A trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Una coppa</translation>
     </message>
     <message>
         <source>Player %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1: punti</translation>
     </message>
     <message>
         <source>Score of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti di %1</translation>
     </message>
     <message>
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carte sul tavolo. Le frecce passano da una carta all’altra, Inizio e Fine vanno alla prima e all’ultima carta, Spazio o Invio scopre la carta segnata.</translation>
     </message>
     <message>
         <source>Game Window, no cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolo di gioco, nessuna carta</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,13 @@ The pages that follow teach you everything you need to know to use this simple p
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
 Have fun!</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Pairon, il gioco di carte delle coppie e della memoria!
+
+Le pagine seguenti ti insegnano tutto quello che serve per usare questo semplice programma, anche se speriamo che si spieghi da solo mentre giochi.
+
+Scegli una scheda qui sopra: lo scopo del gioco, come iniziare una partita, come inserire i giocatori e come si gioca.
+
+Buon divertimento!</translation>
     </message>
     <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
@@ -224,7 +230,13 @@ The cards lie face down in random places and are selected two at a time. When th
 Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
 Up to four players can take part, and you can compete against the computer too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
+
+Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
+
+Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
+
+Possono giocare fino a quattro giocatori, anche contro il computer.</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -235,7 +247,14 @@ Game Options: set the number of players here; you make each player a human or th
 • “Background Picture” shows or hides the pictures behind the cards and the players.
 • “Multiple Pairs” lets more than one copy of the same pair appear in a game.
 • “Highlight Selected” shows human players, but not the computer, which cards have already been selected: the cards nobody has turned over yet keep a back of their own. It is a form of cheating!</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima di una partita le carte sono sul «Tavolo di gioco», ma non si possono ancora scoprire. Scegli prima le opzioni, poi premi «Nuova partita».
+
+Dimensioni: i due elenchi «Colonne» e «Righe» fissano la grandezza del tavolo.
+
+Opzioni: qui scegli il numero di giocatori; dopo decidi chi è umano e chi è il computer.
+• «Immagine di sfondo» mostra o nasconde le immagini dietro le carte e i giocatori.
+• «Coppie ripetute» fa comparire la stessa coppia più di una volta.
+• «Segna già viste» mostra ai giocatori umani, ma non al computer, quali carte sono già state scoperte: quelle che nessuno ha ancora girato hanno un dorso diverso. È quasi un imbroglio!</translation>
     </message>
     <message>
         <source>After “New Game”, a new set of panels takes the place of the previous ones, with a “Done” button that starts the play. Before you press it, set up the players.
@@ -247,7 +266,15 @@ For a human player, we recommend typing the player’s name in the text box to t
 For a computer player, that text box is replaced by another drop-down list, which sets the computer’s intelligence level, from “Excellent” to “Shocking”. You may vary it from game to game.
 
 To change the options after all, press “End Game” to go back to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo «Nuova partita» compaiono nuovi riquadri, con il pulsante «Fatto» che avvia il gioco. Prima di premerlo, prepara i giocatori.
+
+Per ogni giocatore, un elenco sceglie «Umano» o «Computer».
+
+Per un giocatore umano, ti consigliamo di scrivere il suo nome nella casella a destra.
+
+Per il computer, la casella diventa un altro elenco che ne fissa il livello, da «Ottimo» a «Pessimo». Puoi cambiarlo a ogni partita.
+
+Se vuoi ancora cambiare le opzioni, premi «Fine partita» per tornarci.</translation>
     </message>
     <message>
         <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
@@ -257,187 +284,194 @@ When it isn’t the computer’s turn, select cards by clicking on them, two at 
 The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
 
 Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo «Fatto» torna il «Tavolo di gioco» con tutte le carte. «Fine partita» riporta sempre alle opzioni.
+
+Quando non tocca al computer, fai clic su due carte, una dopo l’altra. Nel turno del computer, lui sceglie le carte da solo: aspetta e guarda.
+
+A sinistra, «Commento» e «Punteggio» mostrano i punti di ogni giocatore, quante coppie restano e a chi tocca. Il cursore «Velocità» decide quanto in fretta si girano le carte e quanto in fretta sceglie il computer.
+
+Due carte diverse si rigirano prima se fai di nuovo clic su una carta. Quando le carte sono finite compare il risultato; per una nuova partita premi «Fine partita» e poi «Nuova partita».</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzione</translation>
     </message>
     <message>
         <source>Aim of the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopo del gioco</translation>
     </message>
     <message>
         <source>Starting a New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>Entering Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>Pairon
 A card game of pairs and memory for one to four players, by The Pairon developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon
+Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli sviluppatori di Pairon.</translation>
     </message>
     <message>
         <source>Pairon version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon versione %1</translation>
     </message>
     <message>
         <source>Free software, released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libero, rilasciato con licenza MIT.</translation>
     </message>
     <message>
         <source>Made with C++ and Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto con C++ e Qt</translation>
     </message>
     <message>
         <source>About Pairon</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomenti dell’aiuto</translation>
     </message>
     <message>
         <source>End Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pairon Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco Pairon</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine partita</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine di sfondo</translation>
     </message>
     <message>
         <source>Multiple Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Coppie ripetute</translation>
     </message>
     <message>
         <source>Highlight Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna già viste</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Coppie rimaste</translation>
     </message>
     <message>
         <source>Score Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Player Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Umano</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottimo</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Buono</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Poor</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarso</translation>
     </message>
     <message>
         <source>Shocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Pessimo</translation>
     </message>
     <message>
         <source>Game Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolo di gioco</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1</translation>
     </message>
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon: impossibile caricare il file immagine %1.</translation>
     </message>
 </context>
 <context>
@@ -445,19 +479,24 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>It&apos;s a bloody
 draw!</source>
-        <translation type="unfinished"></translation>
+        <translation>È un
+pareggio!</translation>
     </message>
     <message>
         <source>%1
 Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+vince!</translation>
     </message>
     <message>
         <source>%1
 Wins!
 
 Bad luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+vince!
+
+Che sfortuna!</translation>
     </message>
     <message numerus="yes">
         <source>Well Done
@@ -466,9 +505,19 @@ Bad luck!</source>
 You found %2 
 pairs in
 %n turns</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ben fatto,
+%1!
+
+Hai trovato
+%2 coppie in
+%n turno</numerusform>
+            <numerusform>Ben fatto,
+%1!
+
+Hai trovato
+%2 coppie in
+%n turni</numerusform>
         </translation>
     </message>
 </context>

@@ -5,203 +5,203 @@
     <name>Accessibility</name>
     <message>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>cirkel</translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished"></translation>
+        <translation>vierkant</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>driehoek</translation>
     </message>
     <message>
         <source>diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>ruit</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>ster</translation>
     </message>
     <message>
         <source>heart</source>
-        <translation type="unfinished"></translation>
+        <translation>hart</translation>
     </message>
     <message>
         <source>hexagon</source>
-        <translation type="unfinished"></translation>
+        <translation>zeshoek</translation>
     </message>
     <message>
         <source>cross</source>
-        <translation type="unfinished"></translation>
+        <translation>kruis</translation>
     </message>
     <message>
         <source>crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>maansikkel</translation>
     </message>
     <message>
         <source>arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>pijl</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>ring</translation>
     </message>
     <message>
         <source>spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>spiraal</translation>
     </message>
     <message>
         <source>lightning bolt</source>
-        <translation type="unfinished"></translation>
+        <translation>bliksem</translation>
     </message>
     <message>
         <source>flower</source>
-        <translation type="unfinished"></translation>
+        <translation>bloem</translation>
     </message>
     <message>
         <source>drop</source>
-        <translation type="unfinished"></translation>
+        <translation>druppel</translation>
     </message>
     <message>
         <source>leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>blad</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>sleutel</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>bel</translation>
     </message>
     <message>
         <source>anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>anker</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>zon</translation>
     </message>
     <message>
         <source>umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>paraplu</translation>
     </message>
     <message>
         <source>house</source>
-        <translation type="unfinished"></translation>
+        <translation>huis</translation>
     </message>
     <message>
         <source>fish</source>
-        <translation type="unfinished"></translation>
+        <translation>vis</translation>
     </message>
     <message>
         <source>fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>dennenboom</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>kroon</translation>
     </message>
     <message>
         <source>music note</source>
-        <translation type="unfinished"></translation>
+        <translation>muzieknoot</translation>
     </message>
     <message>
         <source>Empty place, row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege plek, rij %1, kolom %2</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart, rij %1, kolom %2, dicht</translation>
     </message>
     <message>
         <source>Card, row %1, column %2, face up, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart, rij %1, kolom %2, open, %3</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers</translation>
     </message>
     <message>
         <source>Player %1 type</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1: soort</translation>
     </message>
     <message>
         <source>Player %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1: niveau</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1: naam</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Paren over</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan de beurt</translation>
     </message>
     <message>
         <source>Board picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van het speelveld</translation>
     </message>
     <message>
         <source>Player panel picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding achter de spelers</translation>
     </message>
     <message>
         <source>Result picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding bij de uitslag</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitslag</translation>
     </message>
     <message>
         <source>A cheering winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Een juichende winnaar</translation>
     </message>
     <message>
         <source>A downcast loser under a rain cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Een sippe verliezer onder een regenwolk</translation>
     </message>
     <message>
         <source>A fuming loser</source>
-        <translation type="unfinished"></translation>
+        <translation>Een woedende verliezer</translation>
     </message>
     <message>
         <source>A trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Een beker</translation>
     </message>
     <message>
         <source>Player %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1: score</translation>
     </message>
     <message>
         <source>Score of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score van %1</translation>
     </message>
     <message>
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kaarten op het speelveld. Met de pijltjestoetsen ga je van kaart naar kaart, Home en End gaan naar de eerste en de laatste kaart, spatie of Enter draait de gemarkeerde kaart om.</translation>
     </message>
     <message>
         <source>Game Window, no cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelveld, geen kaarten</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,13 @@ The pages that follow teach you everything you need to know to use this simple p
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
 Have fun!</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij Pairon, het kaartspel van paren en geheugen!
+
+Op de volgende pagina’s lees je alles wat je nodig hebt om dit eenvoudige programma te gebruiken, al hopen we dat het zichzelf onderweg uitlegt.
+
+Kies hierboven een tabblad: het doel van het spel, hoe je een nieuw spel begint, hoe je de spelers invoert en hoe je speelt.
+
+Veel plezier!</translation>
     </message>
     <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
@@ -224,7 +230,13 @@ The cards lie face down in random places and are selected two at a time. When th
 Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
 Up to four players can take part, and you can compete against the computer too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
+
+De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
+
+Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
+
+Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -235,7 +247,14 @@ Game Options: set the number of players here; you make each player a human or th
 • “Background Picture” shows or hides the pictures behind the cards and the players.
 • “Multiple Pairs” lets more than one copy of the same pair appear in a game.
 • “Highlight Selected” shows human players, but not the computer, which cards have already been selected: the cards nobody has turned over yet keep a back of their own. It is a form of cheating!</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor een spel liggen de kaarten op het “Speelveld”, maar je kunt ze nog niet omdraaien. Kies eerst de opties en druk dan op “Nieuw spel”.
+
+Afmetingen: de twee lijsten bepalen hoe groot het speelveld is.
+
+Spelopties: hier kies je het aantal spelers; later bepaal je wie mens is en wie de computer.
+• “Achtergrond” toont of verbergt de afbeeldingen achter de kaarten en de spelers.
+• “Dubbele paren” laat hetzelfde paar vaker in een spel voorkomen.
+• “Nieuwe markeren” laat menselijke spelers, maar niet de computer, zien welke kaarten al open zijn geweest: kaarten die nog niemand heeft omgedraaid, hebben een eigen achterkant. Dat is bijna valsspelen!</translation>
     </message>
     <message>
         <source>After “New Game”, a new set of panels takes the place of the previous ones, with a “Done” button that starts the play. Before you press it, set up the players.
@@ -247,7 +266,15 @@ For a human player, we recommend typing the player’s name in the text box to t
 For a computer player, that text box is replaced by another drop-down list, which sets the computer’s intelligence level, from “Excellent” to “Shocking”. You may vary it from game to game.
 
 To change the options after all, press “End Game” to go back to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na “Nieuw spel” verschijnen nieuwe vakken, met een knop “Klaar” die het spel start. Stel eerst de spelers in.
+
+Voor elke speler kies je in een lijst “Mens” of “Computer”.
+
+Voor een mens typ je het best zijn naam in het tekstvak rechts.
+
+Voor de computer wordt dat tekstvak een andere lijst met zijn niveau, van “Uitstekend” tot “Beroerd”. Je kunt het per spel veranderen.
+
+Wil je de opties toch nog veranderen, druk dan op “Stoppen” om terug te gaan.</translation>
     </message>
     <message>
         <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
@@ -257,187 +284,194 @@ When it isn’t the computer’s turn, select cards by clicking on them, two at 
 The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
 
 Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na “Klaar” komt het “Speelveld” met alle kaarten terug. “Stoppen” brengt je nog steeds terug naar de opties.
+
+Als de computer niet aan de beurt is, klik je na elkaar op twee kaarten. Tijdens de beurt van de computer kiest hij zelf zijn kaarten: wacht en kijk.
+
+Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is. De schuif “Snelheid” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
+
+Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaart te klikken. Zijn alle kaarten weg, dan verschijnt de uitslag; voor een nieuw spel druk je op “Stoppen” en dan op “Nieuw spel”.</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Inleiding</translation>
     </message>
     <message>
         <source>Aim of the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Doel van het spel</translation>
     </message>
     <message>
         <source>Starting a New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel</translation>
     </message>
     <message>
         <source>Entering Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers invoeren</translation>
     </message>
     <message>
         <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelen</translation>
     </message>
     <message>
         <source>Pairon
 A card game of pairs and memory for one to four players, by The Pairon developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon
+Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-ontwikkelaars.</translation>
     </message>
     <message>
         <source>Pairon version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon versie %1</translation>
     </message>
     <message>
         <source>Free software, released under the MIT License.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrije software, uitgegeven onder de MIT-licentie.</translation>
     </message>
     <message>
         <source>Made with C++ and Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt met C++ en Qt</translation>
     </message>
     <message>
         <source>About Pairon</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Pairon</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Helponderwerpen</translation>
     </message>
     <message>
         <source>End Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Pairon Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon-spel</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Afmetingen</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelopties</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrond</translation>
     </message>
     <message>
         <source>Multiple Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbele paren</translation>
     </message>
     <message>
         <source>Highlight Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe markeren</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaar</translation>
     </message>
     <message>
         <source>Player to Select Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan de beurt</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Paren over</translation>
     </message>
     <message>
         <source>Score Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorebord</translation>
     </message>
     <message>
         <source>Game Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid</translation>
     </message>
     <message>
         <source>Player Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Mens</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitstekend</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Goed</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld</translation>
     </message>
     <message>
         <source>Poor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwak</translation>
     </message>
     <message>
         <source>Shocking</source>
-        <translation type="unfinished"></translation>
+        <translation>Beroerd</translation>
     </message>
     <message>
         <source>Game Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelveld</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitslag</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1</translation>
     </message>
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairon: het afbeeldingsbestand %1 kon niet worden geladen.</translation>
     </message>
 </context>
 <context>
@@ -445,19 +479,24 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>It&apos;s a bloody
 draw!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is
+gelijkspel!</translation>
     </message>
     <message>
         <source>%1
 Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+wint!</translation>
     </message>
     <message>
         <source>%1
 Wins!
 
 Bad luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+wint!
+
+Jammer!</translation>
     </message>
     <message numerus="yes">
         <source>Well Done
@@ -466,9 +505,19 @@ Bad luck!</source>
 You found %2 
 pairs in
 %n turns</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Goed gedaan,
+%1!
+
+Je vond %2
+paren in
+%n beurt</numerusform>
+            <numerusform>Goed gedaan,
+%1!
+
+Je vond %2
+paren in
+%n beurten</numerusform>
         </translation>
     </message>
 </context>
