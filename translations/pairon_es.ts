@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Velocidad</translation>
+        <translation>Ritmo</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
@@ -288,7 +288,7 @@ Two cards that don’t match can be turned over early by clicking on a card agai
 
 Cuando no le toca al ordenador, haz clic en dos cartas, una tras otra. En el turno del ordenador, él elige sus cartas solo: espera y mira.
 
-A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca. La barra «Velocidad» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
+A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca. La barra «Ritmo» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
 
 Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta. Cuando no quedan cartas, aparece el resultado; para jugar otra vez, pulsa «Terminar» y luego «Empezar».</translation>
     </message>
@@ -423,7 +423,7 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Velocidad</translation>
+        <translation>Ritmo</translation>
     </message>
     <message>
         <source>Player Details</source>

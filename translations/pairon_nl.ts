@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Snelheid</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
@@ -288,7 +288,7 @@ Two cards that don’t match can be turned over early by clicking on a card agai
 
 Als de computer niet aan de beurt is, klik je na elkaar op twee kaarten. Tijdens de beurt van de computer kiest hij zelf zijn kaarten: wacht en kijk.
 
-Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is. De schuif “Snelheid” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
+Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is. De schuif “Tempo” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
 
 Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaart te klikken. Zijn alle kaarten weg, dan verschijnt de uitslag; voor een nieuw spel druk je op “Stoppen” en dan op “Nieuw spel”.</translation>
     </message>
@@ -423,7 +423,7 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Snelheid</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Player Details</source>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Szybkość gry</translation>
+        <translation>Tempo gry</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
@@ -288,7 +288,7 @@ Two cards that don’t match can be turned over early by clicking on a card agai
 
 Gdy nie gra komputer, klikasz po kolei dwie karty. Gdy gra komputer, wybiera karty sam: po prostu czekaj i patrz.
 
-Po lewej „Komentarz” i „Wyniki” pokazują punkty każdego gracza, ile par zostało i czyja jest kolej. Suwak „Szybkość gry” ustala, jak szybko karty się odwracają i jak szybko wybiera komputer.
+Po lewej „Komentarz” i „Wyniki” pokazują punkty każdego gracza, ile par zostało i czyja jest kolej. Suwak „Tempo gry” ustala, jak szybko karty się odwracają i jak szybko wybiera komputer.
 
 Dwie niepasujące karty odwrócisz wcześniej, klikając jeszcze raz w kartę. Gdy wszystkie karty znikną, pojawi się wynik; aby zagrać znowu, naciśnij „Zakończ grę”, a potem „Nowa gra”.</translation>
     </message>
@@ -423,7 +423,7 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Szybkość gry</translation>
+        <translation>Tempo gry</translation>
     </message>
     <message>
         <source>Player Details</source>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Rapidez</translation>
+        <translation>Ritmo</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
@@ -288,7 +288,7 @@ Two cards that don’t match can be turned over early by clicking on a card agai
 
 Quando não é a vez da máquina, clique em duas cartas, uma depois da outra. Na vez da máquina, ela escolhe as cartas sozinha: é só esperar e olhar.
 
-À esquerda, “Comentários” e “Placar” mostram os pontos de cada jogador, quantos pares faltam e de quem é a vez. O controle “Rapidez” define a velocidade com que as cartas viram e com que a máquina escolhe.
+À esquerda, “Comentários” e “Placar” mostram os pontos de cada jogador, quantos pares faltam e de quem é a vez. O controle “Ritmo” define a velocidade com que as cartas viram e com que a máquina escolhe.
 
 Duas cartas que não formam par viram antes se você clicar de novo numa carta. Quando acabarem as cartas, aparece o resultado; para um novo jogo, clique em “Encerrar” e depois em “Novo jogo”.</translation>
     </message>
@@ -423,7 +423,7 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Rapidez</translation>
+        <translation>Ritmo</translation>
     </message>
     <message>
         <source>Player Details</source>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Скорость игры</translation>
+        <translation>Темп игры</translation>
     </message>
     <message>
         <source>Pairs Remaining</source>
@@ -288,7 +288,7 @@ Two cards that don’t match can be turned over early by clicking on a card agai
 
 Когда ходит не робот, щёлкни по очереди две карты. Когда ходит робот, он сам выбирает карты: просто жди и смотри.
 
-Слева «Комментарий» и «Счёт» показывают очки каждого игрока, сколько пар осталось и чей ход. Ползунок «Скорость игры» задаёт, как быстро переворачиваются карты и как быстро выбирает робот.
+Слева «Комментарий» и «Счёт» показывают очки каждого игрока, сколько пар осталось и чей ход. Ползунок «Темп игры» задаёт, как быстро переворачиваются карты и как быстро выбирает робот.
 
 Две несовпавшие карты можно перевернуть раньше, щёлкнув ещё раз по карте. Когда карты кончатся, появится итог; для новой игры нажми «Закончить», а потом «Новая игра».</translation>
     </message>
@@ -423,7 +423,7 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     </message>
     <message>
         <source>Game Speed</source>
-        <translation>Скорость игры</translation>
+        <translation>Темп игры</translation>
     </message>
     <message>
         <source>Player Details</source>

@@ -240,8 +240,17 @@ private:
         QStyle* style = widget->style();
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             const int indent = std::max(0, label->indent());
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin() - indent,
-                                                              -label->margin());
+            QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin() - indent,
+                                                        -label->margin());
+            // A control that lies over the label's right-hand part, higher in
+            // the stack (the speed slider over its caption), leaves it the
+            // room to its left.
+            const QObjectList& siblings = label->parentWidget()->children();
+            for (qsizetype k = siblings.indexOf(label) + 1; k < siblings.size(); ++k) {
+                auto* other = qobject_cast<QWidget*>(siblings[k]);
+                if (!other || other->isHidden() || !other->geometry().intersects(label->geometry())) continue;
+                if (other->x() > label->x()) room.setRight(std::min(room.right(), other->x() - label->x() - 1));
+            }
             const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop;
             const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 10000), flags,
                                                       label->textFormat() == Qt::RichText ? QString() : text);
