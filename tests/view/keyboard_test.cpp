@@ -85,6 +85,10 @@ struct KeyboardGame : ViewFixture {
     }
 };
 
+QString SpokenDescription(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
 QString FaceDown(int p) { return QStringLiteral("Card, row %1, column %2, face down").arg(p / 10 + 1).arg(p % 10 + 1); }
 QString FaceUpAs(int p, int face) {
     return QStringLiteral("Card, row %1, column %2, face up, %3").arg(p / 10 + 1).arg(p % 10 + 1).arg(FaceName(face));
@@ -142,8 +146,21 @@ TEST(Keyboard, AOneSeatGamePlaysToItsEndWithKeysAlone) {
 
     EXPECT_TRUE(ui.Control("fraOutcome")->isVisible());
     EXPECT_EQ(ui.form.lblTurn.text, "0");
-    // With no card left the board gives up the focus, to New Game first.
+    // With no card left the board gives up the focus to the outcome, which
+    // reads the result and shows that it has the focus; the result picture
+    // comes before it and Help after it.
     EXPECT_FALSE(ui.Board()->isEnabled());
+    ASSERT_EQ(ui.Focused(), ui.Control("picOutcome"));
+    EXPECT_TRUE(SpokenDescription(ui.Focused()).startsWith(QStringLiteral("Well Done\nPlayer 1!")));
+    const QImage unfocused = ui.Focused()->grab().toImage();
+    ui.Key(Qt::Key_Backtab);
+    ASSERT_EQ(ui.Focused(), ui.Control("picResult"));
+    EXPECT_NE(ui.Control("picOutcome")->grab().toImage(), unfocused) << "the focus frame is gone again";
+    EXPECT_EQ(SpokenDescription(ui.Focused()), ResultPictureDescription(kTrophyFile));
+    ui.Key(Qt::Key_Tab);
+    ui.Key(Qt::Key_Tab);
+    EXPECT_EQ(ui.Focused(), ui.Control("cmdHelp"));
+    ui.Key(Qt::Key_Tab);
     EXPECT_EQ(ui.Focused(), ui.Control("cmdNew"));
     ui.Key(Qt::Key_Space);
     EXPECT_EQ(static_cast<QPushButton*>(ui.Control("cmdNew"))->text(), "New Game");
@@ -290,7 +307,6 @@ TEST(Keyboard, TheFocusOrderIsTheLayoutsFollowedByTheBoard) {
     for (const ControlName& control : MainWindowFocusOrder()) {
         QWidget* widget = ui.Control(control.name, control.index);
         ASSERT_NE(widget, nullptr) << control.name;
-        // Drawing boxes show pictures and text but take no focus.
         if (widget->focusPolicy() & Qt::TabFocus) expected.push_back(nameOf(widget));
     }
     expected.push_back("board");

@@ -305,7 +305,7 @@ private:
             option.text = text;
             option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
             const QRect caption = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, panel);
-            return TooWide(caption.x() + metrics.horizontalAdvance(text), panel->width());
+            return TooWide(caption.x() + std::max(caption.width(), metrics.horizontalAdvance(text)), panel->width());
         }
         return QStringLiteral("is in a control the check does not know");
     }

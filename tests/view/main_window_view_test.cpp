@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QAbstractItemView>
+#include <QAccessible>
 
 #include "game/game_rules.h"
 #include "ui/main_window/window_layout.h"
@@ -48,6 +50,8 @@ TEST(MainWindowView, ControlsListedFirstLieOnTop) {
         for (std::size_t b = a + 1; b < layout.size(); ++b) {
             QWidget* lower = ui.Control(layout[b].name, layout[b].index);
             if (!lower || lower->parentWidget() != upper->parentWidget()) continue;
+            // Only where two controls overlap does it matter which lies on top.
+            if (!upper->geometry().intersects(lower->geometry())) continue;
             // Qt paints later children over earlier ones.
             EXPECT_GT(siblings.indexOf(upper), siblings.indexOf(lower))
                 << layout[a].name << layout[a].index << " should lie above " << layout[b].name << layout[b].index;
@@ -209,5 +213,126 @@ TEST(MainWindowView, ExitAndClosingTheWindowBothEndTheGame) {
     }
 }
 
+TEST(MainWindowView, EveryListOpensBelowItsBoxAndOffersItsItemsOnlyThen) {
+    ViewFixture ui;
+    ui.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ui.view));
+    auto opensBelow = [](QComboBox* list) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+        EXPECT_EQ(accessible->childCount(), 0) << "a closed list offers no items";
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        ASSERT_TRUE(popup->isVisible());
+        const QRect box(list->mapToGlobal(QPoint(0, 0)), list->size());
+        EXPECT_GE(popup->geometry().top(), box.bottom()) << "the popup opens below the box";
+        EXPECT_LE(popup->geometry().top(), box.bottom() + 3);
+        EXPECT_EQ(popup->geometry().left(), box.left());
+        EXPECT_GE(popup->width(), box.width());
+        EXPECT_EQ(list->view()->currentIndex().row(), list->currentIndex()) << "the current item is highlighted";
+        EXPECT_EQ(accessible->childCount(), 1);
+        EXPECT_TRUE(accessible->state().expanded);
+        list->hidePopup();
+        EXPECT_EQ(accessible->childCount(), 0);
+        EXPECT_TRUE(accessible->state().collapsed);
+    };
+    for (const char* name : {"cmbWidth", "cmbHeight", "cmbPlayers"}) {
+        opensBelow(static_cast<QComboBox*>(ui.Control(name)));
+    }
+    static_cast<QComboBox*>(ui.Control("cmbPlayers"))->setCurrentIndex(3);
+    ui.Press("cmdNew");
+    for (int seat = 0; seat < 4; ++seat) {
+        auto* type = static_cast<QComboBox*>(ui.Control("cmbPlayerType", seat));
+        opensBelow(type);
+        type->setCurrentIndex(1);
+        opensBelow(static_cast<QComboBox*>(ui.Control("cmbComputerLevel", seat)));
+    }
+}
+
+TEST(MainWindowView, EachPanelsCaptionBreaksTheTopLineOfAnUncoveredFrame) {
+    ViewFixture ui;
+    static_cast<QComboBox*>(ui.Control("cmbPlayers"))->setCurrentIndex(3);
+    ui.Press("cmdNew");
+    for (const char* name : {"fraGame", "fraPlayers", "fraCommentary", "fraScore"}) {
+        SCOPED_TRACE(name);
+        auto* panel = static_cast<QGroupBox*>(ui.Control(name));
+        panel->show();
+        const QImage image = panel->grab().toImage().scaled(panel->size());
+        const QColor line = panel->palette().color(QPalette::Mid);
+        const QFontMetrics metrics(panel->font());
+        const int middle = metrics.height() / 2;
+        const int captionEnd = 8 + metrics.horizontalAdvance(panel->title()) + 2;
+        auto isLine = [&](int x, int y) { return image.pixel(x, y) == line.rgb(); };
+        // The caption stands on the top line, which runs on to its right and
+        // down the left edge; no picture covers the top, left, right or bottom.
+        EXPECT_FALSE(isLine(captionEnd - 6, middle)) << "the line breaks for the caption";
+        for (int x : {2, captionEnd + 2, (captionEnd + panel->width()) / 2, panel->width() - 4}) EXPECT_TRUE(isLine(x, middle)) << x;
+        for (int y : {middle + 2, panel->height() / 2, panel->height() - 3}) {
+            EXPECT_TRUE(isLine(0, y)) << y;
+            EXPECT_TRUE(isLine(panel->width() - 2, y)) << y;
+        }
+        EXPECT_TRUE(isLine(panel->width() / 2, panel->height() - 2));
+    }
+}
+
+// Names of twelve of the widest letters, in each label that shows a player's
+// name: one line, centred, cut with an ellipsis, whole in the tooltip and
+// accessible name; a short name is shown whole, without a tooltip.
+void ExpectNamesOnOneLine() {
+    ViewFixture ui;
+    static_cast<QComboBox*>(ui.Control("cmbPlayers"))->setCurrentIndex(3);
+    ui.Press("cmdNew");
+    const QString names[] = {QStringLiteral("WWWWWWWWWWWW"), QStringLiteral("MMMMMM MMMMM"), QStringLiteral("Ann"),
+                             QStringLiteral("WOLFGANG MMM")};
+    for (int seat = 0; seat < 4; ++seat) static_cast<QLineEdit*>(ui.Control("txtPlayer", seat))->setText(names[seat]);
+    ui.Press("cmdDone");
+
+    auto expectOneLine = [](QLabel* label, const QString& name) {
+        SCOPED_TRACE(label->objectName().toStdString() + " " + name.toStdString());
+        EXPECT_EQ(label->text(), name);
+        // A display box is named for what it shows, and reads the name as its
+        // description.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        EXPECT_TRUE(accessible->text(QAccessible::Name) == name || accessible->text(QAccessible::Description) == name);
+        const bool wide = label->fontMetrics().horizontalAdvance(name) > label->contentsRect().width() - 3;
+        EXPECT_EQ(label->toolTip(), wide ? name : QString());
+        // Where the text's ink lies, inside the label's frame: one line, about
+        // the middle, clear of the top and bottom where a second line would be
+        // cut, and clear of the right edge where a long name would run off.
+        const QImage image = label->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const QRect inside(label->contentsRect().topLeft() * ratio, label->contentsRect().size() * ratio);
+        const int background = qGray(image.pixel(inside.right(), inside.top()));
+        int top = image.height(), bottom = -1, right = -1;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                if (qGray(image.pixel(x, y)) >= background - 96) continue;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                right = std::max(right, x);
+            }
+        }
+        ASSERT_GE(bottom, top) << "the name shows";
+        EXPECT_LE(bottom - top, label->fontMetrics().height() * ratio) << "one line";
+        EXPECT_GT(top, inside.top() + ratio) << "nothing cut at the top";
+        EXPECT_LT(bottom, inside.bottom() - ratio) << "nothing cut at the bottom";
+        EXPECT_NEAR((top + bottom) / 2.0, inside.center().y(), 3 * ratio) << "centred";
+        if (wide) {
+            EXPECT_LT(right, inside.right() - ratio) << "cut before the edge, with an ellipsis";
+        }
+    };
+    for (int seat = 0; seat < 4; ++seat) expectOneLine(static_cast<QLabel*>(ui.Control("lblPlayer", seat)), names[seat]);
+    expectOneLine(static_cast<QLabel*>(ui.Control("lblPlayerTurn")), names[0]);
+}
+
+TEST(MainWindowView, PlayersNamesStayOnOneLine) { ExpectNamesOnOneLine(); }
+
 }  // namespace
+
+// On a screen scaled to 200 percent.
+TEST(SharpScreen, PlayersNamesStayOnOneLine) {
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    ExpectNamesOnOneLine();
+}
+
 }  // namespace pairon

@@ -23,6 +23,8 @@
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_board_navigator.h"
 #include "ui/main_window/qt_drop_down.h"
+#include "ui/main_window/qt_game_style.h"
+#include "ui/main_window/qt_line_label.h"
 #include "ui/main_window/qt_picture_loader.h"
 #include "ui/main_window/qt_picture_widgets.h"
 #include "ui/main_window/qt_translation.h"
@@ -177,6 +179,12 @@ void MainWindowView::BuildControl(const ControlLayout& c) {
 void MainWindowView::ArrangeControls() {
     // Within a container, controls listed first lie on top.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) it->widget->raise();
+    // The card slots never overlap one another: raised in reading order, they
+    // stay above the board's picture and a screen reader meets them row by
+    // row, left to right.
+    for (int p = 0; p < kCardSlots; ++p) {
+        if (QWidget* card = FindBuilt("imgCard", p)) card->raise();
+    }
     if (board_) board_->raise();
     NameCaptionedControls();
 
@@ -251,7 +259,11 @@ QWidget* MainWindowView::CreateWidget(const ControlLayout& c, QWidget* parent) {
     const QString caption = ShownText(c, c.caption);
     if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(caption);
     if (auto* panel = qobject_cast<QGroupBox*>(widget)) panel->setTitle(caption);
-    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption);
+    if (auto* line = qobject_cast<LineLabel*>(widget)) {
+        line->SetLine(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(caption);
+    }
     if (auto* box = qobject_cast<QCheckBox*>(widget)) box->setText(caption);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(caption);
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
@@ -268,11 +280,19 @@ QWidget* MainWindowView::CreateBareWidget(const ControlLayout& c, QWidget* paren
             // Panels that share a place must hide what lies beneath them.
             auto* panel = new QGroupBox(parent);
             panel->setAutoFillBackground(true);
+            panel->setStyle(TheGameStyle());
             return panel;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(parent);
-            label->setWordWrap(true);
+            // A label one line high keeps its text on that line; a taller
+            // one ("Game Speed") wraps its caption as laid out.
+            QLabel* label = nullptr;
+            if (ToPixels(c.height) < 2 * QFontMetrics(FontFor(c.font)).height()) {
+                label = new LineLabel(parent);
+            } else {
+                label = new QLabel(parent);
+                label->setWordWrap(true);
+            }
             label->setAlignment((c.alignment == Alignment::Right    ? Qt::AlignRight
                                  : c.alignment == Alignment::Centre ? Qt::AlignHCenter
                                                                     : Qt::AlignLeft) |
@@ -288,7 +308,11 @@ QWidget* MainWindowView::CreateBareWidget(const ControlLayout& c, QWidget* paren
             }
             return label;
         }
-        case ControlKind::DropDown: return new DropDownWidget(parent);
+        case ControlKind::DropDown: {
+            auto* list = new DropDownWidget(parent);
+            list->setStyle(TheGameStyle());
+            return list;
+        }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(parent);
             box->setChecked(c.value != 0);
@@ -312,7 +336,9 @@ QWidget* MainWindowView::CreateBareWidget(const ControlLayout& c, QWidget* paren
         case ControlKind::DrawingBox: {
             auto* box = new DrawingBoxWidget(parent);
             if (c.backdrop == Backdrop::DisplayBox) box->setBackgroundRole(QPalette::Base);
-            box->setFocusPolicy(Qt::NoFocus);
+            // The outcome's text and picture are stops of the keyboard order,
+            // so a player without a mouse can reach and hear the result.
+            box->setFocusPolicy(Qt::TabFocus);
             return box;
         }
         case ControlKind::Picture:
@@ -408,7 +434,10 @@ void MainWindowView::Sync() {
     picturesReadThisEvent_.clear();
     syncing_ = false;
     if (failed_) return;
+    QWidget* focus = focusWidget();
     if (board_) board_->Refresh(form_.fraGame.visible && !form_.fraPlayers.visible && !form_.fraOutcome.visible);
+    if (form_.fraOutcome.visible && !outcomeShown_) FocusOutcome(focus);
+    outcomeShown_ = form_.fraOutcome.visible;
     SyncTimer(cardTimer_);
     SyncTimer(computerTimer_);
     if (form_.exitRequested) {
@@ -435,7 +464,11 @@ void MainWindowView::SyncControl(Bound& bound) {
             } else if constexpr (std::is_same_v<T, Label>) {
                 auto* label = static_cast<QLabel*>(widget);
                 const QString text = ShownText(*bound.layout, model->text);
-                if (label->text() != text) label->setText(text);
+                if (auto* line = qobject_cast<LineLabel*>(label)) {
+                    line->SetLine(text);
+                } else if (label->text() != text) {
+                    label->setText(text);
+                }
                 if (label->font().bold() != model->bold) {
                     QFont font = label->font();
                     font.setBold(model->bold);
@@ -572,6 +605,14 @@ void MainWindowView::Fail(const QString& path) {
         QMessageBox::critical(nullptr, windowTitle(), failureMessage_);
     }
     QCoreApplication::exit(1);
+}
+
+void MainWindowView::FocusOutcome(QWidget* focus) {
+    // The player who found the last pair was on the board, which has just
+    // emptied: the focus goes on to the result, and a screen reader reads it.
+    QWidget* outcome = FindBuilt("picOutcome");
+    if (!outcome || (focus && focus != board_ && focus->isVisibleTo(this) && focus->isEnabled())) return;
+    outcome->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindowView::SharpScreen() const { return devicePixelRatioF() > 1; }

@@ -104,6 +104,9 @@ private:
     // True on a screen with more than one pixel to a point of the layout.
     bool SharpScreen() const;
     void SyncTimer(TimerLink& link);
+    // Moves the keyboard focus to the outcome as it appears, when the focus
+    // (as it was before the board emptied) was on the board or nowhere.
+    void FocusOutcome(QWidget* focus);
     void Fail(const QString& path);
 
     MainForm& form_;
@@ -119,6 +122,7 @@ private:
     BoardNavigator* board_ = nullptr;
     bool failed_ = false;
     bool syncing_ = false;
+    bool outcomeShown_ = false;
     QString failureMessage_;
 };
 

@@ -1,13 +1,16 @@
 #include "ui/main_window/qt_accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
 #include <string>
 
 #include "pictures/picture_files.h"
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_translation.h"
 #include "ui/main_window/window_layout.h"
 
@@ -36,9 +39,74 @@ QString Tr(const char* text) { return QCoreApplication::translate("Accessibility
 // A text about one seat, "Player %1 ...", with the seat counted from 1.
 QString OfSeat(const char* text, int index) { return Tr(text).arg(index + 1); }
 
+// A drop-down list reads as Qt's own lists do: on Linux its name is its
+// selected item and the label beside it names it; it opens and closes on the
+// press action. Unlike those, its popup list, and so every item, is its child
+// only while the popup shows: the items of a closed list are nowhere to be seen.
+class DropDownAccessible : public QAccessibleWidget {
+public:
+    explicit DropDownAccessible(DropDownWidget* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        addControllingSignal(QStringLiteral("activated(int)"));
+    }
+
+    int childCount() const override { return List()->PopupOpen() ? 1 : 0; }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index != 0 || !List()->PopupOpen()) return nullptr;
+        return QAccessible::queryAccessibleInterface(List()->view());
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return List()->PopupOpen() && child && child->object() == List()->view() ? 0 : -1;
+    }
+
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text which) const override {
+        QString text;
+        if (which == QAccessible::Value || (which == QAccessible::Name && OnUnix())) text = List()->currentText();
+        if (which == QAccessible::Accelerator) text = QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+        return text.isEmpty() ? QAccessibleWidget::text(which) : text;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = List()->PopupOpen();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return;
+        if (List()->PopupOpen()) {
+            List()->hidePopup();
+        } else {
+            List()->showPopup();
+        }
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    DropDownWidget* List() const { return static_cast<DropDownWidget*>(widget()); }
+    static constexpr bool OnUnix() {
+#ifdef Q_OS_UNIX
+        return true;
+#else
+        return false;
+#endif
+    }
+};
+
 QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("pairon::DropDownWidget")) {
+        return new DropDownAccessible(static_cast<DropDownWidget*>(widget));
+    }
     if (className == QLatin1String("pairon::BoardNavigator")) return new QAccessibleWidget(widget, QAccessible::Pane);
     if (className == QLatin1String("pairon::PictureWidget") || className == QLatin1String("pairon::DrawingBoxWidget")) {
         return new QAccessibleWidget(widget, QAccessible::Graphic);

@@ -1,13 +1,26 @@
 #include "ui/main_window/qt_drop_down.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QEvent>
 
 namespace pairon {
 
 void DropDownWidget::showPopup() {
+    const bool first = !popupShown_;
     popupShown_ = true;
     QComboBox::showPopup();
+    // The popup may also close without hidePopup(), by a click elsewhere.
+    if (first) view()->window()->installEventFilter(this);
+    TellPopupChanged();
 }
+
+void DropDownWidget::hidePopup() {
+    QComboBox::hidePopup();
+    TellPopupChanged();
+}
+
+bool DropDownWidget::PopupOpen() const { return popupShown_ && view()->window()->isVisible(); }
 
 void DropDownWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && !popupShown_) {
@@ -17,6 +30,26 @@ void DropDownWidget::changeEvent(QEvent* event) {
         return;
     }
     QComboBox::changeEvent(event);
+}
+
+bool DropDownWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) TellPopupChanged();
+    return QComboBox::eventFilter(watched, event);
+}
+
+void DropDownWidget::TellPopupChanged() {
+    const bool open = PopupOpen();
+    if (open == toldOpen_) return;
+    toldOpen_ = open;
+    if (!QAccessible::isActive()) return;
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent state(this, changed);
+    QAccessible::updateAccessibility(&state);
+    // Its items come or go with the popup.
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
 }
 
 }  // namespace pairon

@@ -8,18 +8,29 @@ namespace pairon {
 // QComboBox makes the popup (a window with a list view) at its first change
 // of font, and every list of the window gets its font set as it is built;
 // the popup, made later, takes the list's font from the list as any child does.
+//
+// To assistive technology the list offers its items only while they show:
+// a closed list is one box with its selected item.
 class DropDownWidget : public QComboBox {
     Q_OBJECT
 public:
     explicit DropDownWidget(QWidget* parent = nullptr) : QComboBox(parent) {}
 
     void showPopup() override;
+    void hidePopup() override;
+
+    // Whether the popup list is on screen.
+    bool PopupOpen() const;
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void TellPopupChanged();
+
     bool popupShown_ = false;
+    bool toldOpen_ = false;
 };
 
 }  // namespace pairon

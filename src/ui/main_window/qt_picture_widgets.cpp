@@ -41,6 +41,11 @@ void DrawingBoxWidget::SetLines(const QStringList& lines) {
 
 void DrawingBoxWidget::paintEvent(QPaintEvent* event) {
     PictureWidget::paintEvent(event);
+    PaintLines();
+    PaintFocusFrame();
+}
+
+void DrawingBoxWidget::PaintLines() {
     if (lines_.isEmpty()) return;
     QPainter painter(this);
     painter.setFont(font());
@@ -48,9 +53,30 @@ void DrawingBoxWidget::paintEvent(QPaintEvent* event) {
     const QFontMetrics metrics(font());
     int baseline = metrics.ascent();
     for (const QString& line : lines_) {
-        painter.drawText(QPoint(0, baseline), line);
+        // A line too long for the box (a long name) ends in an ellipsis at
+        // its edge; the whole text is the box's accessible description.
+        painter.drawText(QPoint(0, baseline), metrics.elidedText(line, Qt::ElideRight, width()));
         baseline += metrics.lineSpacing();
     }
+}
+
+void DrawingBoxWidget::PaintFocusFrame() {
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+    painter.setBrush(Qt::NoBrush);
+    const int inset = kFocusFrameWidth / 2;
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void DrawingBoxWidget::focusInEvent(QFocusEvent* event) {
+    PictureWidget::focusInEvent(event);
+    update();
+}
+
+void DrawingBoxWidget::focusOutEvent(QFocusEvent* event) {
+    PictureWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace pairon

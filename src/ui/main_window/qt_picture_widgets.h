@@ -40,7 +40,8 @@ private:
 };
 
 // A drawing box: a background colour, a picture from the top-left corner and
-// lines of text printed over it, top to bottom.
+// lines of text printed over it, top to bottom. It can take the keyboard
+// focus, and shows a frame while it has it.
 class DrawingBoxWidget : public PictureWidget {
     Q_OBJECT
 public:
@@ -51,8 +52,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    static constexpr int kFocusFrameWidth = 2;
+
+    void PaintLines();
+    void PaintFocusFrame();
+
     QStringList lines_;
 };
 
