@@ -71,6 +71,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # families are named in the code, so their package comes along too.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's own texts (the standard dialogs, a name box's context menu) in the
+# player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -3,8 +3,8 @@
 # only those that are missing. Runs as root, or through sudo otherwise.
 set -eu
 
-packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev fonts-liberation2
-          desktop-file-utils appstream dpkg-dev file valgrind"
+packages="cmake make g++ pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libfontconfig-dev
+          libgtest-dev fonts-liberation2 desktop-file-utils appstream dpkg-dev file valgrind"
 
 missing=""
 for p in $packages; do

@@ -2,7 +2,8 @@
 # Installs a built Pairon into a scratch folder, as a package would, and checks
 # that the result is a complete desktop application: the game with its picture
 # files beside it, the launcher on the PATH, a valid menu entry, the icons, valid
-# software-centre data, the manual page, and that the menu entry starts the game.
+# software-centre data in every language the game speaks, the manual page, and
+# that the menu entry starts the game.
 # usage: install_test.sh <build folder> [<version the release notes must name>]
 # Exits 77 (skipped) when a validator is not installed.
 set -u
@@ -41,11 +42,22 @@ done
 launcher=$root/bin/pairon
 [ -x "$launcher" ] || fail "no launcher at $launcher"
 
+# Every language the game speaks has its texts in the menu entry and the
+# software-centre data too.
+languages=$(for catalogue in "$(dirname "$0")"/../translations/pairon_*.ts; do
+    basename "$catalogue" .ts | sed 's/^pairon_//'
+done)
+
 desktop=$root/share/applications/$id.desktop
 if [ -f "$desktop" ]; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
     grep -qx "Icon=$id" "$desktop" || fail "the menu entry does not name the icon $id"
     grep -qx "Categories=Game;CardGame;" "$desktop" || fail "the menu entry is not in Game;CardGame;"
+    for language in $languages; do
+        for key in GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=." "$desktop" || fail "the menu entry has no $key[$language]"
+        done
+    done
 else
     fail "no menu entry at $desktop"
 fi
@@ -66,6 +78,11 @@ if [ -f "$metainfo" ]; then
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "the metainfo does not launch $id.desktop"
+    for language in $languages; do
+        for tag in summary p li; do
+            grep -q "<$tag xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no <$tag> in $language"
+        done
+    done
     if [ -n "$version" ]; then
         newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
         [ "$newest" = "$version" ] || fail "the newest release in the metainfo is '$newest', the project is $version"
