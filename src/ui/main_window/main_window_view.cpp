@@ -454,7 +454,7 @@ void MainWindowView::SyncControl(Bound& bound) {
                 if (button->text() != caption) button->setText(caption);
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, Panel>) {
-                SetShown(widget, model->visible);
+                SetShown(widget, model->visible && !Covered(bound));
             } else if constexpr (std::is_same_v<T, Label>) {
                 auto* label = static_cast<QLabel*>(widget);
                 const QString text = ToQString(model->text);
@@ -498,6 +498,20 @@ void MainWindowView::SyncControl(Bound& bound) {
             }
         },
         bound.control);
+}
+
+bool MainWindowView::Covered(const Bound& panel) const {
+    // A panel wholly under a shown panel that lies above it is hidden too:
+    // nobody sees it, so neither the keyboard nor a screen reader finds it.
+    for (const Bound& upper : controls_) {
+        if (&upper == &panel) return false;
+        const auto* model = std::get_if<Panel*>(&upper.control);
+        if (model && (*model)->visible && upper.layout->container == panel.layout->container &&
+            upper.widget->geometry().contains(panel.widget->geometry())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainWindowView::SyncAccessibleText(Bound& bound) {

@@ -100,6 +100,9 @@ private:
     void Sync();
     void SyncControl(Bound& bound);
     void SyncAccessibleText(Bound& bound);
+    // Whether a shown panel listed before this one, in the same container,
+    // lies over all of it.
+    bool Covered(const Bound& panel) const;
     bool ShowPicture(Bound& bound, const Picture& picture);
     // True on a screen with more than one pixel to a point of the layout.
     bool SharpScreen() const;
