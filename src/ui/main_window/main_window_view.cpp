@@ -22,6 +22,7 @@
 #include "ui/help_window/help_window.h"
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_game_style.h"
 #include "ui/main_window/qt_line_label.h"
@@ -94,8 +95,8 @@ void SetShown(QWidget* widget, bool visible) {
 
 }  // namespace
 
-MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* parent)
-    : QWidget(parent), form_(form), pictureFolder_(std::move(pictureFolder)) {
+MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, ChoicesFile* choices, QWidget* parent)
+    : QWidget(parent), form_(form), pictureFolder_(std::move(pictureFolder)), choices_(choices) {
     cardTimer_.model = &form_.tmrCardDelay;
     computerTimer_.model = &form_.tmrComputerDelay;
     for (TimerLink* link : {&cardTimer_, &computerTimer_}) link->timer.setTimerType(Qt::PreciseTimer);
@@ -122,6 +123,7 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     connect(help, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
     // Not through Handle(): the hidden panels are built after the first paint.
     Form_Load(form_);
+    if (choices_) choices_->Restore(form_);
     Sync();
 }
 
@@ -354,7 +356,12 @@ void MainWindowView::ConnectEvents(Bound& bound) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         std::function<void()> handler;
         if (c.name == "cmdNew") handler = [this] { cmdNew_Click(form_); };
-        if (c.name == "cmdDone") handler = [this] { cmdDone_Click(form_); };
+        if (c.name == "cmdDone") {
+            handler = [this] {
+                cmdDone_Click(form_);
+                if (choices_) choices_->Save(form_);
+            };
+        }
         if (c.name == "cmdExit") handler = [this] { cmdExit_Click(form_); };
         if (c.name == "cmdHelp") {
             connect(button, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
@@ -438,6 +445,7 @@ void MainWindowView::Sync() {
         cardTimer_.timer.stop();
         computerTimer_.timer.stop();
         if (help_) help_->close();
+        if (choices_) choices_->Save(form_);
         QApplication::quit();
     }
 }
