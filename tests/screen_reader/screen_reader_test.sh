@@ -30,6 +30,8 @@ unset QT_QPA_PLATFORM
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/pairon-screen-reader-$$"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# A profile of its own: the game starts from its built-in setup.
+export XDG_CONFIG_HOME="$XDG_RUNTIME_DIR/config"
 
 cleanup() {
     [ -n "${player:-}" ] && kill "$player" 2>/dev/null
