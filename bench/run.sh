@@ -27,10 +27,50 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR=$runtime_dir
     export XDG_RUNTIME_DIR
 fi
+# A profile of the bench's own, so a developer's remembered choices never
+# change a figure. It remembers a family's setup, which every start-up reads
+# and applies: 8 x 4, two players, the second a "Good" computer.
+profile_dir=$(mktemp -d)
+XDG_CONFIG_HOME=$profile_dir
+export XDG_CONFIG_HOME
+mkdir "$profile_dir/pairon"
+cat >"$profile_dir/pairon/pairon.conf" <<'EOF'
+[Board]
+Height=4
+Width=8
+
+[Options]
+BackgroundPicture=1
+HighlightSelected=0
+MultiplePairs=0
+Players=2
+Speed=5
+
+[Seat1]
+Level=Average
+Name=Ann
+Type=Human
+
+[Seat2]
+Level=Good
+Name=Player 2
+Type=Computer
+
+[Seat3]
+Level=Average
+Name=Player 3
+Type=Human
+
+[Seat4]
+Level=Average
+Name=Player 4
+Type=Human
+EOF
 cleanup() {
     stop_xvfb
     [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
     runtime_dir=""
+    rm -rf "$profile_dir"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM

@@ -2,8 +2,8 @@
 // along the way. Without options it ends at the first paint of the window.
 //
 //   --idle setup   stays up after the first paint, waiting for a human at the setup
-//   --idle turn    presses New Game and Done after the first paint (one human
-//                  seat), then waits for that human's first click
+//   --idle turn    presses New Game and Done after the first paint (the first
+//                  seat a human), then waits for that human's first click
 //
 // While idling it prints a line on stderr for every timer event any object
 // receives, and one for every paint, so that a quiet run prints nothing.
@@ -13,11 +13,13 @@
 #include <cstring>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/startup.h"
 #include "first_paint.h"
 #include "game/main_form.h"
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
+#include "ui/main_window/qt_choices_file.h"
 
 namespace {
 
@@ -37,6 +39,8 @@ protected:
 
 int main(int argc, char* argv[]) {
     pairon::bench::PrintStamp("main");
+    // The game's own look at its command line before anything starts.
+    if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
     std::string idle;
     for (int k = 1; k + 1 < argc; ++k) {
         if (std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
@@ -49,7 +53,9 @@ int main(int argc, char* argv[]) {
 
     pairon::MixingRandom random;
     pairon::MainForm form(random);
-    pairon::MainWindowView window(form, QCoreApplication::applicationDirPath());
+    // The remembered choices, from the profile the bench gives it.
+    pairon::ChoicesFile choices(pairon::ChoicesFile::UsualPath());
+    pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
     pairon::bench::PrintStamp("window");
 

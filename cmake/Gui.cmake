@@ -108,7 +108,7 @@ add_dependencies(pairon_view pairon_pictures)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 find_package(Threads REQUIRED)
-add_library(pairon_startup STATIC ${CMAKE_SOURCE_DIR}/src/app/startup.cpp)
+add_library(pairon_startup STATIC ${CMAKE_SOURCE_DIR}/src/app/startup.cpp ${CMAKE_SOURCE_DIR}/src/app/command_line.cpp)
 target_link_libraries(pairon_startup PUBLIC pairon_view PRIVATE PkgConfig::FONTCONFIG Threads::Threads)
 
 add_executable(pairon ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

@@ -1,10 +1,20 @@
 #!/bin/sh
-# Installs the Debian 12 packages Pairon needs to build, run and test, and
-# only those that are missing. Runs as root, or through sudo otherwise.
+# Installs the Debian 12 packages Pairon needs, and only those that are
+# missing: to build and play the game, or with --tests also to run every test
+# (the screen reader test reads the real window on a display of its own).
+# Runs as root, or through sudo otherwise.
 set -eu
 
-packages="cmake make g++ pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libfontconfig-dev
-          libgtest-dev fonts-liberation2 desktop-file-utils appstream dpkg-dev file valgrind"
+game="cmake make g++ pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libfontconfig-dev
+      fonts-liberation2"
+tests="libgtest-dev desktop-file-utils appstream dpkg-dev file valgrind
+       xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi"
+
+case "${1:-}" in
+    "") packages=$game ;;
+    --tests) packages="$game $tests" ;;
+    *) echo "usage: sh scripts/install-deps.sh [--tests]" >&2; exit 2 ;;
+esac
 
 missing=""
 for p in $packages; do

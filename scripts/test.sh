@@ -2,7 +2,7 @@
 # Builds Pairon and runs every test through CTest.
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/install-deps.sh
+sh scripts/install-deps.sh --tests
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-tests -j"$jobs"

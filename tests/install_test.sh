@@ -99,7 +99,7 @@ fi
 if [ -f "$desktop" ] && [ -x "$launcher" ]; then
     command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
     mkdir -m 700 "$stage/runtime"
-    PATH="$root/bin:$PATH" XDG_RUNTIME_DIR="$stage/runtime" QT_QPA_PLATFORM=offscreen \
+    PATH="$root/bin:$PATH" XDG_RUNTIME_DIR="$stage/runtime" XDG_CONFIG_HOME="$stage/config" QT_QPA_PLATFORM=offscreen \
         timeout 3 sh -c "exec $command" >"$stage/out.txt" 2>"$stage/err.txt"
     status=$?
     if [ "$status" -ne 124 ]; then

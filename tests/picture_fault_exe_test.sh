@@ -62,7 +62,8 @@ if ! grep -q libasan "$game" 2>/dev/null; then limit="ulimit -v 1048576;"; fi
 mkdir -m 700 "$folder/runtime"
 seconds=30
 if [ "$expect" = runs ]; then seconds=3; fi
-XDG_RUNTIME_DIR="$folder/runtime" QT_QPA_PLATFORM=offscreen \
+# A profile of its own: no remembered choices of the developer's count here.
+XDG_RUNTIME_DIR="$folder/runtime" XDG_CONFIG_HOME="$folder/config" QT_QPA_PLATFORM=offscreen \
     sh -c "$limit exec timeout $seconds \"\$0\"" "$folder/$(basename "$game")" >"$folder/out.txt" 2>"$folder/err.txt"
 status=$?
 

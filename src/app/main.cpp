@@ -1,18 +1,25 @@
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/startup.h"
 #include "game/main_form.h"
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
+#include "ui/main_window/qt_choices_file.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
     pairon::Startup startup;
     QApplication app(argc, argv);
     startup.ApplicationMade();
+    // Qt has taken its own options from the line; what is left must be ours.
+    const pairon::CommandLine line = pairon::ReadCommandLine(argc, argv);
+    if (const auto status = pairon::Answer(line)) return *status;
 
     pairon::MixingRandom random;
     pairon::MainForm form(random);
-    pairon::MainWindowView window(form, QCoreApplication::applicationDirPath());
+    pairon::ChoicesFile choices(line.ChoicesPath());
+    pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
     window.show();
     const int status = QApplication::exec();

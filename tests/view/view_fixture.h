@@ -12,10 +12,12 @@
 namespace pairon {
 
 // The real main window, offscreen, over a seeded game, with the pictures
-// that the build drew beside the test program.
+// that the build drew beside the test program; it keeps its choices in
+// `choices`, when given.
 struct ViewFixture {
-    explicit ViewFixture(std::uint64_t seed = 1, QString folder = QCoreApplication::applicationDirPath())
-        : random(seed), form(random), view(form, folder) {
+    explicit ViewFixture(std::uint64_t seed = 1, QString folder = QCoreApplication::applicationDirPath(),
+                         ChoicesFile* choices = nullptr)
+        : random(seed), form(random), view(form, folder, choices) {
         view.show();
     }
 

@@ -205,9 +205,14 @@ private:
         if (static_cast<QPushButton*>(Control("cmdNew"))->text().toStdString() != form.cmdNew.caption) {
             return checks.Fail("the New Game button's caption is not the game's", after);
         }
-        for (const char* panel : {"fraDimensions", "fraOptions", "fraPlayers", "fraOutcome", "fraCommentary", "fraScore"}) {
-            const Panel* model = std::get<Panel*>(FindControl(form, panel));
-            if (Control(panel)->isHidden() == model->visible) return checks.Fail(std::string(panel) + " on screen is not as the game has it", after);
+        // A panel shows as the game has it, unless a shown panel lies over it.
+        const std::pair<const char*, const char*> panels[] = {
+            {"fraDimensions", nullptr}, {"fraOptions", nullptr}, {"fraPlayers", nullptr}, {"fraOutcome", nullptr},
+            {"fraCommentary", "fraDimensions"}, {"fraScore", "fraOptions"}, {"fraGame", "fraPlayers"}};
+        for (const auto& [panel, upper] : panels) {
+            const bool covered = upper && std::get<Panel*>(FindControl(form, upper))->visible;
+            const bool shown = std::get<Panel*>(FindControl(form, panel))->visible && !covered;
+            if (Control(panel)->isHidden() == shown) return checks.Fail(std::string(panel) + " on screen is not as the game has it", after);
         }
         auto label = [this](std::string_view name, int index = -1) {
             return static_cast<QLabel*>(Control(name, index))->text().toStdString();

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A profile of the tests' own: a developer's remembered choices never
+    // reach a test, and no test leaves any behind.
+    QTemporaryDir profile;
+    qputenv("XDG_CONFIG_HOME", profile.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);

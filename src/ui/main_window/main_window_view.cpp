@@ -22,6 +22,7 @@
 #include "ui/help_window/help_window.h"
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_game_style.h"
 #include "ui/main_window/qt_line_label.h"
@@ -95,8 +96,8 @@ void SetShown(QWidget* widget, bool visible) {
 
 }  // namespace
 
-MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* parent)
-    : QWidget(parent), form_(form), pictureFolder_(std::move(pictureFolder)) {
+MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, ChoicesFile* choices, QWidget* parent)
+    : QWidget(parent), form_(form), pictureFolder_(std::move(pictureFolder)), choices_(choices) {
     cardTimer_.model = &form_.tmrCardDelay;
     computerTimer_.model = &form_.tmrComputerDelay;
     for (TimerLink* link : {&cardTimer_, &computerTimer_}) link->timer.setTimerType(Qt::PreciseTimer);
@@ -121,9 +122,9 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, QWidget* p
     // F1 opens the help as the Help button does, wherever the focus is.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
-    ShowDefaultNames(form_);
     // Not through Handle(): the hidden panels are built after the first paint.
     Form_Load(form_);
+    if (choices_) choices_->Restore(form_);
     Sync();
 }
 
@@ -356,7 +357,12 @@ void MainWindowView::ConnectEvents(Bound& bound) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         std::function<void()> handler;
         if (c.name == "cmdNew") handler = [this] { cmdNew_Click(form_); };
-        if (c.name == "cmdDone") handler = [this] { cmdDone_Click(form_); };
+        if (c.name == "cmdDone") {
+            handler = [this] {
+                cmdDone_Click(form_);
+                if (choices_) choices_->Save(form_);
+            };
+        }
         if (c.name == "cmdExit") handler = [this] { cmdExit_Click(form_); };
         if (c.name == "cmdHelp") {
             connect(button, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
@@ -444,6 +450,7 @@ void MainWindowView::Sync() {
         cardTimer_.timer.stop();
         computerTimer_.timer.stop();
         if (help_) help_->close();
+        if (choices_) choices_->Save(form_);
         QApplication::quit();
     }
 }
@@ -460,7 +467,7 @@ void MainWindowView::SyncControl(Bound& bound) {
                 if (button->text() != caption) button->setText(caption);
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, Panel>) {
-                SetShown(widget, model->visible);
+                SetShown(widget, model->visible && !Covered(bound));
             } else if constexpr (std::is_same_v<T, Label>) {
                 auto* label = static_cast<QLabel*>(widget);
                 const QString text = ShownText(*bound.layout, model->text);
@@ -485,8 +492,12 @@ void MainWindowView::SyncControl(Bound& bound) {
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, TextBox>) {
                 auto* edit = static_cast<QLineEdit*>(widget);
-                const QString text = ToQString(model->text);
-                if (edit->text() != text) edit->setText(text);
+                // What was typed stays as typed; a default name shows in the
+                // player's language.
+                if (edit->text().toStdString() != model->text) {
+                    const QString text = ShownText(*bound.layout, model->text);
+                    if (edit->text() != text) edit->setText(text);
+                }
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, Slider>) {
                 auto* slider = static_cast<QSlider*>(widget);
@@ -502,6 +513,20 @@ void MainWindowView::SyncControl(Bound& bound) {
             }
         },
         bound.control);
+}
+
+bool MainWindowView::Covered(const Bound& panel) const {
+    // A panel wholly under a shown panel that lies above it is hidden too:
+    // nobody sees it, so neither the keyboard nor a screen reader finds it.
+    for (const Bound& upper : controls_) {
+        if (&upper == &panel) return false;
+        const auto* model = std::get_if<Panel*>(&upper.control);
+        if (model && (*model)->visible && upper.layout->container == panel.layout->container &&
+            upper.widget->geometry().contains(panel.widget->geometry())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainWindowView::SyncAccessibleText(Bound& bound) {

@@ -17,6 +17,7 @@
 namespace pairon {
 
 class BoardNavigator;
+class ChoicesFile;
 class HelpWindow;
 class PictureWidget;
 
@@ -27,9 +28,11 @@ class MainWindowView : public QWidget {
     Q_OBJECT
 public:
     // `pictureFolder` is where the picture files lie, normally the folder of
-    // the running executable. Runs the start-up selections and shows their
-    // result; if a picture can't be loaded, Failed() is true afterwards.
-    MainWindowView(MainForm& form, QString pictureFolder, QWidget* parent = nullptr);
+    // the running executable. Runs the start-up selections, then those that
+    // `choices` remembers, and shows their result; if a picture can't be
+    // loaded, Failed() is true afterwards. `choices` keeps the setup at Done
+    // and when the game ends; without it nothing is read or kept.
+    MainWindowView(MainForm& form, QString pictureFolder, ChoicesFile* choices = nullptr, QWidget* parent = nullptr);
     ~MainWindowView() override;
 
     MainForm& Form() { return form_; }
@@ -100,6 +103,9 @@ private:
     void Sync();
     void SyncControl(Bound& bound);
     void SyncAccessibleText(Bound& bound);
+    // Whether a shown panel listed before this one, in the same container,
+    // lies over all of it.
+    bool Covered(const Bound& panel) const;
     bool ShowPicture(Bound& bound, const Picture& picture);
     // True on a screen with more than one pixel to a point of the layout.
     bool SharpScreen() const;
@@ -111,6 +117,7 @@ private:
 
     MainForm& form_;
     QString pictureFolder_;
+    ChoicesFile* choices_;
     std::vector<std::pair<QString, QPixmap>> picturesReadThisEvent_;
     std::vector<Bound> controls_;
     std::vector<const ControlLayout*> unbuilt_;

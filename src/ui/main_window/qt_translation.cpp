@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "game/game_rules.h"
-#include "game/main_form.h"
 #include "ui/main_window/window_layout.h"
 
 namespace pairon {
@@ -63,11 +62,32 @@ int NumberBetween(std::string_view line, std::string_view before, std::string_vi
     return std::stoi(std::string(number));
 }
 
+// The seat whose name box holds `name` at start-up, or -1.
+int DefaultNameSeat(std::string_view name) {
+    static const std::vector<std::string> defaults = [] {
+        std::vector<std::string> names(kSeats);
+        for (const ControlLayout& c : MainWindowLayout()) {
+            if (c.name == "txtPlayer" && c.index >= 0 && c.index < kSeats) names[static_cast<std::size_t>(c.index)] = c.caption;
+        }
+        return names;
+    }();
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (name == defaults[static_cast<std::size_t>(seat)]) return seat;
+    }
+    return -1;
+}
+
+QString DefaultName(std::string_view name) {
+    const int seat = DefaultNameSeat(name);
+    if (seat < 0) return FromUtf8(name);
+    return QCoreApplication::translate("MainWindow", "Player %1").arg(seat + 1);
+}
+
 }  // namespace
 
 QString ShownName(std::string_view name) {
     if (name == kComputerName) return Translated("MainWindow", kComputerName);
-    return FromUtf8(name);
+    return DefaultName(name);
 }
 
 QString ShownText(const ControlLayout& control, std::string_view text) {
@@ -75,7 +95,7 @@ QString ShownText(const ControlLayout& control, std::string_view text) {
     if (text.empty() || IsNumber(text) || control.container == "fraInvisible" || control.name == "fraInvisible") {
         return FromUtf8(text);
     }
-    if (control.name == "txtPlayer") return FromUtf8(text);
+    if (control.name == "txtPlayer") return DefaultName(text);
     if (control.name == "lblPlayer" || control.name == "lblPlayerTurn") return ShownName(text);
     return Translated("MainWindow", text);
 }
@@ -106,15 +126,6 @@ QStringList ShownOutcome(const std::vector<std::string>& lines) {
         return printed();
     }
     return shown.split(QLatin1Char('\n'));
-}
-
-void ShowDefaultNames(MainForm& form) {
-    for (const ControlLayout& c : MainWindowLayout()) {
-        if (c.name != "txtPlayer" || c.index < 0 || c.index >= kSeats) continue;
-        TextBox& box = form.txtPlayer[static_cast<std::size_t>(c.index)];
-        if (box.text != c.caption) continue;
-        box.SetText(QCoreApplication::translate("MainWindow", "Player %1").arg(c.index + 1).toStdString());
-    }
 }
 
 QString MainWindowCaption() { return Translated("MainWindow", kMainWindowCaption); }

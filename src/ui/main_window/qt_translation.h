@@ -9,29 +9,24 @@
 namespace pairon {
 
 struct ControlLayout;
-struct MainForm;
 
-// The game keeps its texts in English, because its rules compare them; what
-// the window shows goes through these, in the player's language. A name a
-// player typed is shown as typed.
+// The game keeps its texts in English, because its rules compare them, and
+// so do the remembered choices; what the window shows goes through these, in
+// the player's language. A name a player typed is shown as typed.
 
 // The text a control shows for the text the game holds for it: a caption or
-// list item in the player's language, a number as it is, a name as typed, and
-// a computer seat's name in the player's language.
+// list item in the player's language, a number as it is, and a name as
+// ShownName() says; a name box shows a computer's name as typed.
 QString ShownText(const ControlLayout& control, std::string_view text);
 
-// A seat's name: "Computer" in the player's language, any other as typed.
+// A seat's name: a computer seat's "Computer" and a default name ("Player 1"
+// ... "Player 4") in the player's language, any other as typed.
 QString ShownName(std::string_view name);
 
 // The lines of the outcome panel, as the game printed them, told again as a
 // whole in the player's language with its own line breaks. Lines of no known
 // shape are shown as printed.
 QStringList ShownOutcome(const std::vector<std::string>& lines);
-
-// Puts the default names of the name boxes ("Player 1" ...) into the player's
-// language, as if typed; a name already changed is left alone. Run once, as
-// the window opens.
-void ShowDefaultNames(MainForm& form);
 
 QString MainWindowCaption();
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <map>
+#include <string>
+
+#include "game/main_form.h"
+
+namespace pairon {
+
+// The file in which the game keeps a player's setup between runs: a plain
+// INI file a user can read and edit, replaced as a whole at every write, so
+// a crash or a full disk never leaves half of it behind. Nothing it holds,
+// and nothing that goes wrong with it, stops the game: what it can't use is
+// ignored value by value, and each kind of trouble is one line on stderr.
+class ChoicesFile {
+public:
+    // The desktop's usual place: $XDG_CONFIG_HOME/pairon/pairon.conf, which is
+    // normally ~/.config/pairon/pairon.conf.
+    static QString UsualPath();
+
+    // An empty path keeps nothing and restores nothing.
+    explicit ChoicesFile(QString path);
+
+    const QString& Path() const { return path_; }
+
+    // Makes the remembered selections on a form that has had its start-up
+    // selections; a missing file changes nothing.
+    void Restore(MainForm& form);
+
+    // Keeps what the setup controls hold now. Writes only when that differs
+    // from what the file is known to hold; returns whether the file holds it (true when keeping nothing).
+    bool Save(const MainForm& form);
+
+private:
+    QString path_;
+    std::map<std::string, std::string> held_;  // what the file holds, as last read or written
+    bool saveFailureTold_ = false;
+};
+
+}  // namespace pairon
