@@ -32,6 +32,8 @@ export XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/pairon-screen-reader-$$"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # A profile of its own: the game starts from its built-in setup.
 export XDG_CONFIG_HOME="$XDG_RUNTIME_DIR/config"
+# The reader expects the game's English texts, whatever the desktop's language.
+export LANGUAGE=en
 
 cleanup() {
     [ -n "${player:-}" ] && kill "$player" 2>/dev/null
