@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace pairon {
 
@@ -126,7 +127,10 @@ bool WholeJpeg(const QByteArray& bytes) {
 QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos) {
     QByteArray bytes;
     if (!ReadWholeFile(path, bytes)) return {};
+    return LoadPicture(std::move(bytes), halfSizePhotos);
+}
 
+QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos) {
     // The format is read from the content, not the name, and a bitmap or a
     // JPEG must be whole before anything is decoded.
     QByteArray format;

@@ -16,6 +16,9 @@ namespace pairon {
 // a device pixel ratio of 0.5 (one pixel for two of the file).
 QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos = false);
 
+// The same from a file's bytes, already read whole.
+QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos = false);
+
 // A picture built into the program as raw pixels: its width and height as two
 // 32-bit numbers, then its rows of 32-bit premultiplied 0xAARRGGBB pixels,
 // uncompressed. The image shows those pixels where they lie in the program,
