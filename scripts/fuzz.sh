@@ -20,8 +20,8 @@ fi
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake --build "$build" --target pairon_picture_fuzz pairon_fuzz_pictures -j"$jobs"
 
-# New inputs go to the first folder; the checked-in seeds and the pictures the
-# build drew start it.
+# New inputs go to the first folder; the checked-in seeds, the inputs of past
+# findings and the pictures the build drew start it.
 mkdir -p "$build/corpus" "$build/findings"
 export QT_QPA_PLATFORM=offscreen
 # A small quarantine of freed memory keeps the 256 MB limit for the inputs.
@@ -29,4 +29,4 @@ export ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=16
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 "$build/bin/pairon_picture_fuzz" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=256 -max_len=65536 \
     -dict=fuzz/picture.dict -artifact_prefix="$build/findings/" -print_final_stats=1 \
-    "$build/corpus" fuzz/seeds "$build/fuzz-pictures"
+    "$build/corpus" fuzz/seeds fuzz/regressions "$build/fuzz-pictures"

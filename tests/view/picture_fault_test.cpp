@@ -405,6 +405,26 @@ TEST(PictureLoader, RefusesABitmapOrJpegCutShortAnywhere) {
     }
 }
 
+// Qt's reader takes whatever starts with a JPEG's start marker for a JPEG,
+// stray bytes after the marker or not; the fuzzer found such files skipping
+// the loader's JPEG checks. They are JPEGs to the loader too: whole, and read
+// at half size when asked.
+TEST(PictureLoader, ChecksAJpegWithStrayBytesAfterItsStartMarkerAsAJpeg) {
+    const QByteArray found = ReadFile(PAIRON_FUZZ_FINDINGS_DIR "/jpeg-stray-bytes-after-start.jpg");
+    QByteArray mouse = ReadFile(Folder() + "/Mouse.jpg");
+    ASSERT_FALSE(found.isEmpty());
+    ASSERT_FALSE(mouse.isEmpty());
+    mouse.insert(2, QByteArray("\x01\x00\x00", 3));
+    for (const QByteArray& whole : {found, mouse}) {
+        const QPixmap half = LoadPicture(whole, true);
+        ASSERT_FALSE(half.isNull());
+        EXPECT_EQ(half.devicePixelRatio(), 0.5);
+        for (qsizetype cut : {whole.size() / 2, whole.size() - 1}) {
+            EXPECT_TRUE(LoadPicture(whole.left(cut)).isNull()) << "cut to " << cut << " of " << whole.size() << " bytes";
+        }
+    }
+}
+
 TEST(PictureLoader, ShowsEveryPictureExactlyAsQtReadsIt) {
     for (const std::string& name : AllPictureFiles()) {
         const QString path = Folder() + "/" + QString::fromStdString(name);

@@ -141,7 +141,7 @@ QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos) {
             return QPixmap::fromImage(DecodePlainBitmap(bytes, header));
         }
         format = "bmp";
-    } else if (bytes.startsWith("\xFF\xD8\xFF")) {
+    } else if (bytes.startsWith("\xFF\xD8")) {  // all Qt's reader asks of a JPEG
         if (!WholeJpeg(bytes)) return {};
         format = "jpeg";
     }
