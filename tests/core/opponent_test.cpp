@@ -363,6 +363,28 @@ TEST(Recall, EachSeatUsesItsOwnLevel) {
     }
 }
 
+// Between the two ends: "Good" recalls at three picks in four, "Average" at
+// one in two, measured over enough first picks to tell 0.75 from 0.7.
+TEST(Recall, GoodAndAverageRecallAtTheirRates) {
+    for (auto [level, rate] : {std::pair{"Good", 0.75}, std::pair{"Average", 0.5}}) {
+        ChoiceBoard board(10, 5);
+        ChooseComputerLevel(board.form, 0, level);
+        const int picks = 20000;
+        int elsewhere = 0;
+        for (int n = 0; n < picks; ++n) {
+            board.Seen(0, 1);  // both cards of face 1: one known pair
+            board.Seen(1, 1);
+            ComputerTurn(board.form);
+            if (board.Picked() > 1) ++elsewhere;
+            board.ClearTurn();
+        }
+        // A recall turns up a card of the known pair; a random pick lands on
+        // one of the other 48 of the 50 cards 48 times in 50.
+        const double recalled = 1.0 - elsewhere * 50.0 / 48.0 / picks;
+        EXPECT_NEAR(recalled, rate, 0.02) << level;
+    }
+}
+
 TEST(Reseeding, DrawsRightAfterReseedsAtTheSameClockReadingStillDiffer) {
     // A clock so coarse that every reseed reads the same instant.
     MixingRandom random(42, [] { return std::uint64_t{1000}; });
