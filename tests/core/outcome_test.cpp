@@ -71,6 +71,25 @@ TEST(Outcome, AnEarlierTieBelowTheTopIsNoDraw) {
     EXPECT_EQ(four.OutcomeLines(), (Lines{"Cid", "Wins!"}));
 }
 
+// The last seat of a full table takes part in the comparison like any other:
+// its score alone can win the game, or tie the top and make it a draw.
+TEST(Outcome, TheFourthSeatCanWinOrDraw) {
+    const std::vector<Seat> four = {Human("Ann"), Human("Bob"), Human("Cid"), Human("Dot")};
+    TestGame win;
+    win.Start(6, 4, four, PairsInOrder(6, 4));
+    PlayTurns(win, {2, 1, 3, 6});
+    EXPECT_EQ(win.Score(3), "6");
+    EXPECT_EQ(win.OutcomeLines(), (Lines{"Dot", "Wins!"}));
+    EXPECT_EQ(win.ResultPicture(), "Winner.bmp");
+
+    TestGame draw;
+    draw.Start(6, 4, four, PairsInOrder(6, 4));
+    PlayTurns(draw, {5, 1, 1, 5});
+    EXPECT_EQ(draw.Score(3), "5");
+    EXPECT_EQ(draw.OutcomeLines(), (Lines{"It's a bloody", "draw!"}));
+    EXPECT_EQ(draw.ResultPicture(), "Frustrated.bmp");
+}
+
 TEST(Outcome, TheFirstSeatGetsNoPrecedenceInATie) {
     TestGame game;
     game.Start(6, 4, {Human("Ann"), Human("Bob"), Human("Cid")}, PairsInOrder(6, 4));
