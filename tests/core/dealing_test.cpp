@@ -176,8 +176,10 @@ TEST(Dealing, ShowsTheSeatRowsOfThePlayersInPlay) {
         EXPECT_EQ(f.cmbComputerLevel[seat].visible, i == 1);
     }
 
-    // The next game with three players shows one more row, and the level box
-    // only where the seat is still a computer.
+    // The first seat turns computer too. The next game with three players
+    // shows one more row, and the level box wherever the seat is still a
+    // computer, the first seat's included.
+    game.ChooseType(0, "Computer");
     game.EndGame();
     game.ChoosePlayers(3);
     game.NewGame();
@@ -186,7 +188,7 @@ TEST(Dealing, ShowsTheSeatRowsOfThePlayersInPlay) {
         SCOPED_TRACE("seat " + std::to_string(i));
         EXPECT_EQ(f.cmbPlayerType[seat].visible, i < 3);
         EXPECT_EQ(f.lblScore[seat].visible, i < 3);
-        EXPECT_EQ(f.cmbComputerLevel[seat].visible, i == 1);
+        EXPECT_EQ(f.cmbComputerLevel[seat].visible, i <= 1);
     }
 }
 
