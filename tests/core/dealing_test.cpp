@@ -5,8 +5,11 @@
 
 #include <map>
 
+#include "game/game_rules.h"
 #include "game/numbers.h"
+#include "game/random.h"
 #include "test_game.h"
+#include "ui/main_window/setup_flow.h"
 
 namespace pairon::test {
 namespace {
@@ -137,6 +140,26 @@ TEST(Dealing, SuccessiveDealsDiffer) {
     game.EndGame();
     game.NewGame();
     EXPECT_NE(Items(game.form.lstShuffled), first);
+
+    // And it is the clock that makes them differ: the game's own generator,
+    // put back into the very same state before each deal, deals the same
+    // board at the same clock reading and another one a moment later.
+    static std::uint64_t now = 0;
+    MixingRandom random(7, [] { return now; });
+    MainForm form(random);
+    Form_Load(form);
+    ChooseWidth(form, "10");
+    ChooseHeight(form, "5");
+    const MixingRandom before = random;
+    auto dealAt = [&](std::uint64_t time) {
+        random = before;
+        now = time;
+        DealCards(form);
+        return Items(form.lstShuffled);
+    };
+    const Strings dealt = dealAt(1000);
+    EXPECT_EQ(dealAt(1000), dealt);
+    EXPECT_NE(dealAt(1001), dealt);
 }
 
 TEST(Dealing, ResetsTheCountersAndTheScoreBoard) {
