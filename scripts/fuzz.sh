@@ -8,7 +8,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=build-fuzz
-sh scripts/install-deps.sh
+sh scripts/install-deps.sh --fuzz
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     launcher=""
