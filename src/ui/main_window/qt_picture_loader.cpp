@@ -44,7 +44,10 @@ bool ReadWholeBitmap(const QByteArray& bytes, BitmapHeader& h) {
         h.planes = LittleEndian(bytes, 22, 2);
         h.bitsPerPixel = LittleEndian(bytes, 24, 2);
     } else {
-        if (h.headerSize < 40 || bytes.size() < 38) return false;
+        // Qt's reader knows these header sizes and would read any other as
+        // the old one above, with other sizes and rows than ours.
+        if (h.headerSize != 40 && h.headerSize != 64 && h.headerSize != 108 && h.headerSize != 124) return false;
+        if (bytes.size() < 38) return false;
         h.width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
         h.height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
         h.planes = LittleEndian(bytes, 26, 2);
