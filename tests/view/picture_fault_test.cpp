@@ -433,10 +433,13 @@ TEST(PictureLoader, ChecksAJpegWithStrayBytesAfterItsStartMarkerAsAJpeg) {
 // More of what the fuzzer found, each refused at once: bitmaps with a header
 // size Qt's reader does not know (41, and one near 4 GB that wrapped round in
 // the check that the pixels lie past the header), which the loader decoded
-// with other sizes and rows than Qt would; and a JPEG of 99 bytes claiming
-// 3072 x 2304 pixels, a quarter of a second and 28 MB of grey.
+// with other sizes and rows than Qt would; a JPEG of 99 bytes claiming
+// 3072 x 2304 pixels, a quarter of a second and 28 MB of grey; and GIFs, which
+// the game never uses: one decoded to 512 x 13056 pixels while reporting
+// 512 x 0, one took most of a second to decode to nothing.
 TEST(PictureLoader, RefusesWhatTheFuzzerFound) {
-    for (const char* name : {"bmp-header-size-41.bmp", "bmp-header-size-near-4gb.bmp", "jpeg-claims-3072x2304.jpg"}) {
+    for (const char* name : {"bmp-header-size-41.bmp", "bmp-header-size-near-4gb.bmp", "jpeg-claims-3072x2304.jpg",
+                             "gif-decodes-past-its-size.gif", "gif-slow-to-decode.gif"}) {
         const QByteArray bytes = ReadFile(QString(PAIRON_FUZZ_FINDINGS_DIR "/") + name);
         ASSERT_FALSE(bytes.isEmpty()) << name;
         EXPECT_TRUE(LoadPicture(bytes).isNull()) << name;

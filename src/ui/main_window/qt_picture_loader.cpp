@@ -135,7 +135,11 @@ QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos) {
 
 QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos) {
     // The format is read from the content, not the name, and a bitmap or a
-    // JPEG must be whole before anything is decoded.
+    // JPEG must be whole before anything is decoded. Nothing else is read:
+    // the game's pictures are bitmaps and JPEGs, and Qt's other readers are
+    // not bound by the size they report (a GIF of 38 bytes reported 512 x 0
+    // pixels and decoded to 512 x 13056; one of 23 bytes took most of a
+    // second to decode to nothing).
     QByteArray format;
     if (bytes.startsWith("BM")) {
         BitmapHeader header;
@@ -147,16 +151,19 @@ QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos) {
     } else if (bytes.startsWith("\xFF\xD8")) {  // all Qt's reader asks of a JPEG
         if (!WholeJpeg(bytes)) return {};
         format = "jpeg";
+    } else {
+        return {};
     }
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     // The size comes from the header alone; a picture that claims to be huge
     // is refused before any memory is set aside for it.
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kLargestPictureSide || size.height() > kLargestPictureSide) return {};
+    if (size.isEmpty() || size.width() > kLargestPictureSide || size.height() > kLargestPictureSide) return {};
     // A JPEG decodes at half size for a fraction of the work.
     const bool half = halfSizePhotos && format == "jpeg";
     if (half) reader.setScaledSize(size / 2);

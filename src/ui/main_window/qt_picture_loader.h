@@ -7,7 +7,7 @@
 namespace pairon {
 
 // Reads a picture file afresh. Returns a null pixmap when the file is missing,
-// unreadable, not a picture, cut short (a bitmap without all the rows its
+// unreadable, not a bitmap or a JPEG, cut short (a bitmap without all the rows its
 // header announces, a JPEG without its end marker), or claims a size no
 // picture of this game has (so a damaged header cannot make us allocate
 // gigabytes).
