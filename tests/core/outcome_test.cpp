@@ -74,20 +74,21 @@ TEST(Outcome, AnEarlierTieBelowTheTopIsNoDraw) {
 // The last seat of a full table takes part in the comparison like any other:
 // its score alone can win the game, or tie the top and make it a draw.
 TEST(Outcome, TheFourthSeatCanWinOrDraw) {
-    const std::vector<Seat> four = {Human("Ann"), Human("Bob"), Human("Cid"), Human("Dot")};
-    TestGame win;
-    win.Start(6, 4, four, PairsInOrder(6, 4));
-    PlayTurns(win, {2, 1, 3, 6});
-    EXPECT_EQ(win.Score(3), "6");
-    EXPECT_EQ(win.OutcomeLines(), (Lines{"Dot", "Wins!"}));
-    EXPECT_EQ(win.ResultPicture(), "Winner.bmp");
-
-    TestGame draw;
-    draw.Start(6, 4, four, PairsInOrder(6, 4));
-    PlayTurns(draw, {5, 1, 1, 5});
-    EXPECT_EQ(draw.Score(3), "5");
-    EXPECT_EQ(draw.OutcomeLines(), (Lines{"It's a bloody", "draw!"}));
-    EXPECT_EQ(draw.ResultPicture(), "Frustrated.bmp");
+    struct Ending {
+        std::vector<int> pairsPerTurn;
+        std::string fourthScore;
+        Lines lines;
+        std::string picture;
+    };
+    for (const Ending& ending : {Ending{{2, 1, 3, 6}, "6", {"Dot", "Wins!"}, "Winner.bmp"},
+                                 Ending{{5, 1, 1, 5}, "5", {"It's a bloody", "draw!"}, "Frustrated.bmp"}}) {
+        TestGame game;
+        game.Start(6, 4, {Human("Ann"), Human("Bob"), Human("Cid"), Human("Dot")}, PairsInOrder(6, 4));
+        PlayTurns(game, ending.pairsPerTurn);
+        EXPECT_EQ(game.Score(3), ending.fourthScore);
+        EXPECT_EQ(game.OutcomeLines(), ending.lines);
+        EXPECT_EQ(game.ResultPicture(), ending.picture);
+    }
 }
 
 TEST(Outcome, TheFirstSeatGetsNoPrecedenceInATie) {
