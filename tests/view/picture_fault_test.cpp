@@ -434,12 +434,15 @@ TEST(PictureLoader, ChecksAJpegWithStrayBytesAfterItsStartMarkerAsAJpeg) {
 // size Qt's reader does not know (41, and one near 4 GB that wrapped round in
 // the check that the pixels lie past the header), which the loader decoded
 // with other sizes and rows than Qt would; a JPEG of 99 bytes claiming
-// 3072 x 2304 pixels, a quarter of a second and 28 MB of grey; and GIFs, which
+// 3072 x 2304 pixels, a quarter of a second and 28 MB of grey; GIFs, which
 // the game never uses: one decoded to 512 x 13056 pixels while reporting
-// 512 x 0, one took most of a second to decode to nothing.
+// 512 x 0, one took most of a second to decode to nothing; and a run-length
+// bitmap whose runs stop early, where Qt's reader leaves the rest of the
+// picture as whatever the memory held.
 TEST(PictureLoader, RefusesWhatTheFuzzerFound) {
     for (const char* name : {"bmp-header-size-41.bmp", "bmp-header-size-near-4gb.bmp", "jpeg-claims-3072x2304.jpg",
-                             "gif-decodes-past-its-size.gif", "gif-slow-to-decode.gif"}) {
+                             "gif-decodes-past-its-size.gif", "gif-slow-to-decode.gif",
+                             "bmp-run-length-leaves-pixels.bmp"}) {
         const QByteArray bytes = ReadFile(QString(PAIRON_FUZZ_FINDINGS_DIR "/") + name);
         ASSERT_FALSE(bytes.isEmpty()) << name;
         EXPECT_TRUE(LoadPicture(bytes).isNull()) << name;

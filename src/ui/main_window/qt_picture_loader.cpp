@@ -30,14 +30,14 @@ struct BitmapHeader {
 };
 
 // Reads a bitmap's header and checks that the file holds every row the
-// header announces. Qt's reader fills missing rows with nothing and reports
-// success, so a file cut short would otherwise show as a picture with a blank
-// lower part.
+// header announces, after its colour table. Qt's reader fills missing rows
+// with nothing and reports success, so a file cut short would otherwise show
+// as a picture with a blank lower part.
 bool ReadWholeBitmap(const QByteArray& bytes, BitmapHeader& h) {
     if (bytes.size() < 26) return false;
     h.pixelsAt = LittleEndian(bytes, 10, 4);
     h.headerSize = LittleEndian(bytes, 14, 4);
-    std::uint32_t imageBytes = 0;
+    std::int64_t colours = 0;
     if (h.headerSize == 12) {  // the old OS/2 header: 16-bit sizes
         h.width = static_cast<std::int16_t>(LittleEndian(bytes, 18, 2));
         h.height = static_cast<std::int16_t>(LittleEndian(bytes, 20, 2));
@@ -47,13 +47,13 @@ bool ReadWholeBitmap(const QByteArray& bytes, BitmapHeader& h) {
         // Qt's reader knows these header sizes and would read any other as
         // the old one above, with other sizes and rows than ours.
         if (h.headerSize != 40 && h.headerSize != 64 && h.headerSize != 108 && h.headerSize != 124) return false;
-        if (bytes.size() < 38) return false;
+        if (bytes.size() < 14 + std::int64_t{h.headerSize}) return false;
         h.width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
         h.height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
         h.planes = LittleEndian(bytes, 26, 2);
         h.bitsPerPixel = LittleEndian(bytes, 28, 2);
         h.compression = LittleEndian(bytes, 30, 4);
-        imageBytes = LittleEndian(bytes, 34, 4);
+        colours = LittleEndian(bytes, 46, 4);
     }
     if (h.height < 0) {
         h.height = -h.height;
@@ -61,15 +61,21 @@ bool ReadWholeBitmap(const QByteArray& bytes, BitmapHeader& h) {
     }
     if (h.width <= 0 || h.height <= 0 || h.width > kLargestPictureSide || h.height > kLargestPictureSide) return false;
     if (h.bitsPerPixel == 0 || h.bitsPerPixel > 32) return false;
+    // Qt's reader leaves the pixels a run-length bitmap skips as whatever the
+    // memory held before; the game's bitmaps are plain rows anyway.
+    if (h.compression == 1 || h.compression == 2) return false;
 
-    std::int64_t pixelBytes = 0;
-    if (h.compression == 0 || h.compression == 3 || h.compression == 6) {  // plain rows, or rows with bit masks
-        pixelBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4 * h.height;
-    } else {
-        // Run-length rows have no fixed size; the header says how many bytes.
-        pixelBytes = imageBytes;
+    // The colour table of up to 8 bits a pixel, or the three masks of a
+    // short header with bit fields, lie between the header and the rows.
+    std::int64_t tableBytes = 0;
+    if (h.bitsPerPixel <= 8) {
+        tableBytes = (colours != 0 ? colours : std::int64_t{1} << h.bitsPerPixel) * (h.headerSize == 12 ? 3 : 4);
+    } else if (h.compression == 3 && h.headerSize < 108) {
+        tableBytes = 12;
     }
-    return h.pixelsAt >= 14 + h.headerSize && static_cast<std::int64_t>(h.pixelsAt) + pixelBytes <= bytes.size();
+    const std::int64_t pixelBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4 * h.height;
+    const std::int64_t pixelsAt = h.pixelsAt;
+    return pixelsAt >= 14 + h.headerSize + tableBytes && pixelsAt + pixelBytes <= bytes.size();
 }
 
 // The game's own bitmaps are plain 24-bit rows; turning those into an image
