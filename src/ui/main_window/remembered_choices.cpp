@@ -129,7 +129,9 @@ RememberedSetup ReadRememberedSetup(const RememberedValues& values, const MainFo
 
 void ApplyRememberedSetup(MainForm& form, const RememberedSetup& setup) {
     const std::vector<SetupChoice> choices = SetupChoices();
-    for (const auto& [key, text] : setup.selections) {
+    for (const auto& selection : setup.selections) {
+        const std::string& key = selection.first;
+        const std::string& text = selection.second;
         const auto choice = std::find_if(choices.begin(), choices.end(), [&](const SetupChoice& c) { return c.key == key; });
         if (choice != choices.end() && choice->offers(form, text)) choice->choose(form, text);
     }
