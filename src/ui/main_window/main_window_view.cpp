@@ -88,8 +88,6 @@ QPixmap LayoutPicture(const std::string& name, bool sharp) {
     return QPixmap::fromImage(QImage(QStringLiteral(":/layout/%1.png").arg(picture)));
 }
 
-QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 void SetShown(QWidget* widget, bool visible) {
     if (widget->isHidden() == visible) widget->setVisible(visible);
 }
@@ -169,7 +167,7 @@ void MainWindowView::BuildControl(const ControlLayout& c) {
         if (!parent) return;
     }
     QWidget* widget = CreateWidget(c, parent);
-    widget->setObjectName(ToQString(c.index < 0 ? c.name : c.name + "_" + std::to_string(c.index)));
+    widget->setObjectName(Untranslated(c.index < 0 ? c.name : c.name + "_" + std::to_string(c.index)));
     widget->setGeometry(PixelGeometry(c));
     SetShown(widget, c.visibleAtStart);
     controls_.push_back(Bound{&c, widget, FindControl(form_, c.name, c.index)});
@@ -543,7 +541,7 @@ void MainWindowView::SyncAccessibleText(Bound& bound) {
     } else if (c.backdrop == Backdrop::DisplayBox || c.backdrop == Backdrop::CountBox) {
         // A display box reads as its name, with what it shows as the description.
         if (const auto* label = std::get_if<Label*>(&bound.control)) {
-            SetAccessibleText(widget, QAccessible::Description, ToQString((*label)->text));
+            SetAccessibleText(widget, QAccessible::Description, Untranslated((*label)->text));
             if (c.name == "lblScore") {
                 const std::string& player = form_.lblPlayer[static_cast<std::size_t>(c.index)].text;
                 SetAccessibleText(widget, QAccessible::Name, ScoreAccessibleName(c.index, player));
@@ -582,7 +580,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     // it is next shown; a board laid out twice before it is seen reads once.
     if (!bound.pendingLoad || !picture.visible) return true;
     bound.pendingLoad = false;
-    const QString path = ToQString(PicturePath(pictureFolder_.toStdString(), picture.file));
+    const QString path = Untranslated(PicturePath(pictureFolder_.toStdString(), picture.file));
     // Every event that loads a file reads it afresh; the slots that load the
     // same file in one event (a new board's backs) share that one reading.
     for (const auto& [readPath, pixmap] : picturesReadThisEvent_) {

@@ -44,8 +44,6 @@ namespace {
     QT_TRANSLATE_NOOP("MainWindow", "Outcome"),
 };
 
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QString Translated(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, std::string(text).c_str());
 }
@@ -79,7 +77,7 @@ int DefaultNameSeat(std::string_view name) {
 
 QString DefaultName(std::string_view name) {
     const int seat = DefaultNameSeat(name);
-    if (seat < 0) return FromUtf8(name);
+    if (seat < 0) return Untranslated(name);
     return QCoreApplication::translate("MainWindow", "Player %1").arg(seat + 1);
 }
 
@@ -93,7 +91,7 @@ QString ShownName(std::string_view name) {
 QString ShownText(const ControlLayout& control, std::string_view text) {
     // Numbers stay numbers; the hidden state holders are never shown.
     if (text.empty() || IsNumber(text) || control.container == "fraInvisible" || control.name == "fraInvisible") {
-        return FromUtf8(text);
+        return Untranslated(text);
     }
     if (control.name == "txtPlayer") return DefaultName(text);
     if (control.name == "lblPlayer" || control.name == "lblPlayerTurn") return ShownName(text);
@@ -103,7 +101,7 @@ QString ShownText(const ControlLayout& control, std::string_view text) {
 QStringList ShownOutcome(const std::vector<std::string>& lines) {
     auto printed = [&lines] {
         QStringList shown;
-        for (const std::string& line : lines) shown << FromUtf8(line);
+        for (const std::string& line : lines) shown << Untranslated(line);
         return shown;
     };
     QString shown;
@@ -126,6 +124,10 @@ QStringList ShownOutcome(const std::vector<std::string>& lines) {
         return printed();
     }
     return shown.split(QLatin1Char('\n'));
+}
+
+QString Untranslated(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString MainWindowCaption() { return Translated("MainWindow", kMainWindowCaption); }

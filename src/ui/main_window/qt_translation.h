@@ -30,6 +30,9 @@ QStringList ShownOutcome(const std::vector<std::string>& lines);
 
 QString MainWindowCaption();
 
+// A text of the game's, UTF-8, shown as it is: a name, a file's path.
+QString Untranslated(std::string_view text);
+
 // What the player is told when a picture file can't be loaded.
 QString PictureFailureMessage(const QString& path);
 
