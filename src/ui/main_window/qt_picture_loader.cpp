@@ -100,23 +100,19 @@ bool ReadWholeFile(const QString& path, QByteArray& bytes) {
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file) return false;
     constexpr qsizetype kChunk = 64 * 1024;
-    constexpr qsizetype kMost = kLargestPictureFileBytes + 1;
     qsizetype used = 0;
     bool ok = true;
-    while (true) {
-        const qsizetype wanted = std::min(kChunk, kMost - used);
+    while (used <= kLargestPictureFileBytes) {
+        const qsizetype wanted = std::min(kChunk, kLargestPictureFileBytes + 1 - used);
         bytes.resize(used + wanted);
         const std::size_t got = std::fread(bytes.data() + used, 1, static_cast<std::size_t>(wanted), file);
         used += static_cast<qsizetype>(got);
-        if (used > kLargestPictureFileBytes) {
-            ok = false;
-            break;
-        }
         if (got < static_cast<std::size_t>(wanted)) {
             ok = !std::ferror(file);
             break;
         }
     }
+    if (used > kLargestPictureFileBytes) ok = false;
     std::fclose(file);
     bytes.resize(used);
     return ok;
