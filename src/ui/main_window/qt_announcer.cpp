@@ -1,5 +1,6 @@
 #include "ui/main_window/qt_announcer.h"
 
+#include <QAccessible>
 #include <algorithm>
 #include <utility>
 
@@ -79,6 +80,8 @@ void Announcer::Speak(const QString& text) {
     busyUntil_ = clock_.elapsed() + SpeakingTime(text);
     spoken_.append(text);
     if (spoken_.size() > 100) spoken_.removeFirst();
+    // With no screen reader listening there is nobody to show it to.
+    if (!QAccessible::isActive()) return;
     // Hidden, given its text and shown again, the label is spoken anew.
     label_->hide();
     label_->setText(text);
