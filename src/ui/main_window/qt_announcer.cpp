@@ -16,6 +16,13 @@ constexpr qint64 kPauseMilliseconds = 350;
 // when the estimate runs long.
 constexpr qint64 kLongestWait = 6000;
 
+constexpr qsizetype kKept = 100;
+
+void Keep(QStringList& list, const QString& text) {
+    list.append(text);
+    if (list.size() > kKept) list.removeFirst();
+}
+
 QString Joined(const QString& first, const QString& second) {
     if (first.isEmpty()) return second;
     if (second.isEmpty()) return first;
@@ -47,6 +54,7 @@ qint64 Announcer::SpeakingTime(const QString& text) {
 
 void Announcer::SayNow(const QString& text) {
     if (text.isEmpty()) return;
+    Keep(given_, text);
     waiting_.clear();
     timer_.stop();
     Speak(text);
@@ -54,6 +62,7 @@ void Announcer::SayNow(const QString& text) {
 
 void Announcer::SayNext(const QString& text) {
     if (text.isEmpty()) return;
+    Keep(given_, text);
     waiting_ = Joined(waiting_, text);
     const qint64 wait = busyUntil_ - clock_.elapsed();
     if (wait <= 0) {
@@ -78,8 +87,7 @@ void Announcer::SpeakWaiting() {
 
 void Announcer::Speak(const QString& text) {
     busyUntil_ = clock_.elapsed() + SpeakingTime(text);
-    spoken_.append(text);
-    if (spoken_.size() > 100) spoken_.removeFirst();
+    Keep(spoken_, text);
     // With no screen reader listening there is nobody to show it to.
     if (!QAccessible::isActive()) return;
     // Hidden, given its text and shown again, the label is spoken anew.

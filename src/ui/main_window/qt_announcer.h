@@ -43,8 +43,10 @@ public:
 
     // The utterance waiting to be spoken, if any.
     const QString& Waiting() const { return waiting_; }
-    // The latest utterances spoken, oldest first, for whoever checks them.
+    // The latest utterances spoken, and the latest texts given to be said,
+    // oldest first, for whoever checks them.
     const QStringList& Spoken() const { return spoken_; }
+    const QStringList& Given() const { return given_; }
 
     // About how long a screen reader takes to say `text` at its usual rate.
     static qint64 SpeakingTime(const QString& text);
@@ -59,6 +61,7 @@ private:
     qint64 busyUntil_ = 0;
     QString waiting_;
     QStringList spoken_;
+    QStringList given_;
 };
 
 }  // namespace pairon
