@@ -5,7 +5,6 @@
 //
 //   bench-speech [--games N] [--width W] [--height H]
 
-#include <QAccessible>
 #include <QElapsedTimer>
 #include <cstdio>
 
@@ -39,14 +38,14 @@ void Line(const char* what, const std::vector<double>& ns) {
 int main(int argc, char** argv) {
     const BoardRun run = ParseBoardRun(argc, argv, 40);
     OffscreenApplication app(argc, argv);
-    // As with a screen reader listening, so every announcement is shown.
-    QAccessible::setActive(true);
     ViewDriver d;
     QElapsedTimer clock;
     clock.start();
     Stamp before(clock);
     d.View().Listen(&before);
     PlayByEar ear(d.View());
+    // As with a screen reader listening, so every announcement is shown.
+    ear.Announcements().AssumeScreenReader(true);
     Stamp after(clock);
     d.View().Listen(&after);
 

@@ -48,6 +48,8 @@ Announcer::Announcer(QWidget* window) : label_(new NotificationLabel(window)) {
     clock_.start();
 }
 
+bool Announcer::ScreenReaderListening() const { return assumeScreenReader_ || QAccessible::isActive(); }
+
 qint64 Announcer::SpeakingTime(const QString& text) {
     return kPauseMilliseconds + kMillisecondsPerCharacter * text.size();
 }
@@ -89,7 +91,7 @@ void Announcer::Speak(const QString& text) {
     busyUntil_ = clock_.elapsed() + SpeakingTime(text);
     Keep(spoken_, text);
     // With no screen reader listening there is nobody to show it to.
-    if (!QAccessible::isActive()) return;
+    if (!ScreenReaderListening()) return;
     // Hidden, given its text and shown again, the label is spoken anew.
     label_->hide();
     label_->setText(text);

@@ -48,6 +48,11 @@ public:
     const QStringList& Spoken() const { return spoken_; }
     const QStringList& Given() const { return given_; }
 
+    // Whether a screen reader listens: one is running, or the announcer was
+    // told to act as if one did (as a test does where none can run).
+    bool ScreenReaderListening() const;
+    void AssumeScreenReader(bool assume) { assumeScreenReader_ = assume; }
+
     // About how long a screen reader takes to say `text` at its usual rate.
     static qint64 SpeakingTime(const QString& text);
 
@@ -62,6 +67,7 @@ private:
     QString waiting_;
     QStringList spoken_;
     QStringList given_;
+    bool assumeScreenReader_ = false;
 };
 
 }  // namespace pairon

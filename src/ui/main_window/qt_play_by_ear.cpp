@@ -1,6 +1,5 @@
 #include "ui/main_window/qt_play_by_ear.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QShortcut>
@@ -188,7 +187,7 @@ void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& 
         // The first player is a human: with a screen reader listening, the
         // board takes the focus, and the screen reader names the marked card
         // before the game speaks. Without one the window stays as it was.
-        if (BoardNavigator* board = view_.Board(); board && board->isEnabled() && QAccessible::isActive()) {
+        if (BoardNavigator* board = view_.Board(); board && board->isEnabled() && announcer_.ScreenReaderListening()) {
             board->setFocus(Qt::OtherFocusReason);
             announcer_.Hold(board->accessibleName() + board->accessibleDescription());
         }
