@@ -235,7 +235,7 @@ def setup(ear):
         ear.press("shift+Tab")
     ear.press("shift+Tab", r"^New Game push button")
     ear.press("F2", r"^notification No game is on\.", "the state before a game")
-    ear.press("space", r"^notification New game, 4 by 2 cards\. Enter the players, then press Done\.", "the deal")
+    ear.press("space", r"^notification New game, 4 by 2 cards\. The New Game button now reads End Game\. Enter the players, then press Done\.", "the deal")
     ear.press("Tab", r"^Exit push button")
     ear.press("Tab", r"^Player 2 name text", "the second seat's name")
     ear.press("Tab", r"^Done push button")

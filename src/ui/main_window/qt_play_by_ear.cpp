@@ -43,7 +43,7 @@ QString Outcome(const MainForm& form) {
 QString Sentence(const Happening& h, const MainForm& form) {
     switch (h.kind) {
         case HappeningKind::GameDealt:
-            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. Enter the players, then press Done."))
+            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done."))
                 .arg(BoardWidth(form))
                 .arg(BoardHeight(form));
         case HappeningKind::PlayStarted:
