@@ -14,7 +14,7 @@ import sys
 import time
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
-CARD = re.compile(r"^(?:notification )?Card, row (\d), column (\d+), (face down|face up, (.+))\.?$")
+CARD = re.compile(r"^(?:notification )?Card, row (\d), column (\d+), (face down|face up, (.+?))\.?$")
 COMPUTER_PICK = re.compile(r"Computer turns up row (\d), column (\d+): ([a-z ]+)\.")
 FACES = {"circle", "square", "triangle", "diamond", "star", "heart", "hexagon", "cross", "crescent", "arrow",
          "ring", "spiral", "lightning bolt", "flower", "drop", "leaf", "key", "bell", "anchor", "sun", "umbrella",
