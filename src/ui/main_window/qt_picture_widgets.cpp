@@ -16,7 +16,19 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QPoint(0, 0), picture_);
+    if (zoom_ == 1.0) {
+        painter.drawPixmap(QPoint(0, 0), picture_);
+    } else {
+        // A picture drawn for the zoom has as many pixels as this covers.
+        painter.drawPixmap(QRectF(QPointF(0, 0), picture_.deviceIndependentSize() * zoom_), picture_,
+                           QRectF(picture_.rect()));
+    }
+}
+
+void PictureWidget::SetZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    update();
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

@@ -26,6 +26,10 @@ public:
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
 
+    // The window's zoom: the picture shows this many times its own size.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+
 signals:
     void clicked();
 
@@ -36,6 +40,7 @@ protected:
 
 private:
     QPixmap picture_;
+    double zoom_ = 1.0;
     bool pressed_ = false;
 };
 
