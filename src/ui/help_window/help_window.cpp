@@ -197,7 +197,7 @@ void HelpWindow::SetZoom(double zoom, double pictureScale) {
     zoom_ = zoom;
     pictureScale_ = pictureScale;
     QFont font = DialogFont();
-    font.setPointSizeF(font.pointSizeF() * zoom);
+    font.setPointSizeF(ZoomedPoints(font.pointSizeF(), zoom));
     setFont(font);
     setFixedSize(ZoomedSize(ToPixels(kClientWidth), zoom), ZoomedSize(ToPixels(kClientHeight), zoom));
     zoomed_.Apply(zoom);

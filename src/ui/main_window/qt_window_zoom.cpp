@@ -52,10 +52,14 @@ WindowZoom::WindowZoom(QWidget* window, int width, int height)
     auto key = [this](const QKeySequence& sequence, void (WindowZoom::*action)()) {
         auto* shortcut = new QShortcut(sequence, window_);
         connect(shortcut, &QShortcut::activated, this, action);
+        // Two of these can match one key press (Ctrl+Plus typed with Shift
+        // matches both Plus sequences); either way it is the same step.
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, action);
     };
     // Ctrl+Plus is Ctrl+Shift+= on many keyboards; Ctrl+= is the same key
     // without Shift, and the number pad has its own plus and minus.
     key(QKeySequence(Qt::ControlModifier | Qt::Key_Plus), &WindowZoom::ZoomIn);
+    key(QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Plus), &WindowZoom::ZoomIn);
     key(QKeySequence(Qt::ControlModifier | Qt::Key_Equal), &WindowZoom::ZoomIn);
     key(QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus), &WindowZoom::ZoomIn);
     key(QKeySequence(Qt::ControlModifier | Qt::Key_Minus), &WindowZoom::ZoomOut);
@@ -89,7 +93,7 @@ void WindowZoom::Apply(Placed& placed) {
     widget->setGeometry(place.left + (topLevel ? marginLeft_ : 0), place.top + (topLevel ? marginTop_ : 0),
                         place.width, place.height);
     QFont font = widget->font();
-    const double points = zoom_ == 1.0 ? placed.points : placed.points * zoom_;
+    const double points = ZoomedPoints(placed.points, zoom_);
     if (font.pointSizeF() != points) {
         font.setPointSizeF(points);
         widget->setFont(font);
@@ -219,8 +223,8 @@ void ZoomedWidgets::Apply(double zoom) {
         w.widget->setGeometry(left, top, ZoomedSize(w.place.left() + w.place.width(), zoom) - left,
                               ZoomedSize(w.place.top() + w.place.height(), zoom) - top);
         QFont font = w.widget->font();
-        if (font.pointSizeF() != w.points * zoom) {
-            font.setPointSizeF(w.points * zoom);
+        if (font.pointSizeF() != ZoomedPoints(w.points, zoom)) {
+            font.setPointSizeF(ZoomedPoints(w.points, zoom));
             w.widget->setFont(font);
         }
         if (w.indent > 0) static_cast<QLabel*>(w.widget.data())->setIndent(ZoomedSize(w.indent, zoom));

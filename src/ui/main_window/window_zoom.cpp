@@ -20,6 +20,12 @@ PixelPlace ZoomedPlace(int left, int top, int width, int height, double zoom) {
 
 int ZoomedSize(int pixels, double zoom) { return static_cast<int>(std::lround(pixels * zoom)); }
 
+double ZoomedPoints(double points, double zoom) {
+    if (zoom == 1.0) return points;
+    constexpr double kPixelsPerPoint = 96.0 / 72.0;
+    return std::floor(points * kPixelsPerPoint * zoom + 1e-9) / kPixelsPerPoint;
+}
+
 double FittingZoom(int width, int height, int roomWidth, int roomHeight) {
     if (width <= 0 || height <= 0) return 1.0;
     const double zoom = std::min(static_cast<double>(roomWidth) / width, static_cast<double>(roomHeight) / height);

@@ -29,6 +29,11 @@ PixelPlace ZoomedPlace(int left, int top, int width, int height, double zoom);
 // A size given in pixels at a zoom of 1.
 int ZoomedSize(int pixels, double zoom);
 
+// The size of a font of `points` at `zoom`: the zoomed size, down to whole
+// pixels (at 96 dots per inch), as hinted text is laid out in whole pixels.
+// Text then grows no faster than the boxes around it, which grow by the zoom.
+double ZoomedPoints(double points, double zoom);
+
 // The zoom at which the laid-out client area (`width` x `height` pixels at a
 // zoom of 1) fits a client area of `roomWidth` x `roomHeight`, never below 1.
 double FittingZoom(int width, int height, int roomWidth, int roomHeight);
