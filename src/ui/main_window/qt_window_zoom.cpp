@@ -1,7 +1,12 @@
 #include "ui/main_window/qt_window_zoom.h"
 
+#include <QCheckBox>
 #include <QEvent>
+#include <QProxyStyle>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QFileInfo>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -38,7 +43,64 @@ double DrawnScale(double scale) {
     return scale;
 }
 
+// The window's zoom, as the window's widgets find it.
+constexpr const char* kZoomProperty = "paironZoom";
+
+// The style's own sizes of a check box's box and a slider's handle and
+// groove, grown by the zoom of the widget's window; at 1 the style itself.
+class ZoomStyle : public QProxyStyle {
+public:
+    ZoomStyle() : QProxyStyle(nullptr) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight:
+            case PM_CheckBoxLabelSpacing:
+            case PM_SliderThickness:
+            case PM_SliderLength:
+            case PM_SliderControlThickness:
+            case PM_SliderTickmarkOffset: return ZoomedSize(size, ZoomOf(widget));
+            default: return size;
+        }
+    }
+
+    // The slider's handle and groove keep the sizes the style gives them
+    // regardless of the widget; they grow about their centres.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        const double zoom = ZoomOf(widget);
+        if (control != CC_Slider || zoom == 1.0 || (part != SC_SliderHandle && part != SC_SliderGroove)) return rect;
+        const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (!slider || slider->orientation != Qt::Horizontal) return rect;
+        QRect grown = rect;
+        grown.setHeight(ZoomedSize(rect.height(), zoom));
+        if (part == SC_SliderHandle) grown.setWidth(ZoomedSize(rect.width(), zoom));
+        grown.moveCenter(rect.center());
+        if (part == SC_SliderGroove) grown.setLeft(rect.left()), grown.setWidth(rect.width());
+        return grown;
+    }
+};
+
+QStyle* TheZoomStyle() {
+    static QStyle* style = [] {
+        auto* made = new ZoomStyle;
+        // Gone with the application, after every window that uses it.
+        made->setParent(qApp);
+        return made;
+    }();
+    return style;
+}
+
 }  // namespace
+
+double ZoomOf(const QWidget* widget) {
+    if (!widget) return 1.0;
+    const QVariant zoom = widget->window()->property(kZoomProperty);
+    return zoom.isValid() ? zoom.toDouble() : 1.0;
+}
 
 WindowZoom::WindowZoom(QWidget* window, int width, int height)
     : QObject(window), window_(window), width_(width), height_(height) {
@@ -100,6 +162,16 @@ void WindowZoom::Apply(Placed& placed) {
     }
     if (placed.indent > 0) static_cast<QLabel*>(widget)->setIndent(ZoomedSize(placed.indent, zoom_));
     if (auto* picture = qobject_cast<PictureWidget*>(widget)) picture->SetZoom(zoom_);
+    // Check boxes and sliders are drawn at the style's own sizes; once the
+    // window has grown, theirs grow with it.
+    if (zoom_ != 1.0 && (qobject_cast<QCheckBox*>(widget) || qobject_cast<QSlider*>(widget)) &&
+        widget->style() != TheZoomStyle()) {
+        widget->setStyle(TheZoomStyle());
+    } else if (widget->style() == TheZoomStyle()) {
+        // Metrics are read again at the new zoom.
+        widget->updateGeometry();
+        widget->update();
+    }
 }
 
 void WindowZoom::Relayout() {
@@ -117,6 +189,7 @@ void WindowZoom::Relayout() {
     if (zoom == zoom_ && marginLeft == marginLeft_ && marginTop == marginTop_) return;
     const bool changed = zoom != zoom_;
     zoom_ = zoom;
+    window_->setProperty(kZoomProperty, zoom_);
     marginLeft_ = marginLeft;
     marginTop_ = marginTop;
     for (Placed& placed : placed_) Apply(placed);

@@ -99,6 +99,9 @@ private:
     QTimer pictureTimer_;
 };
 
+// The zoom of the window `widget` is in; 1 for a window that has none.
+double ZoomOf(const QWidget* widget);
+
 // The widgets under a window as they were first seen, at a zoom of 1: their
 // places, fonts and indents, to be shown at any zoom. For a window built
 // without a layout table (the help window).
