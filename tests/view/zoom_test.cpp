@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,12 @@ TEST(Zoom, AtEachSizeEveryControlSitsAtItsPlaceTimesTheZoomAndEachCardTurnsWhere
             const double pixels = widget->font().pointSizeF() * 96 / 72;
             EXPECT_LE(pixels, points * 96 / 72 * size.zoom + 1e-6) << name;
             EXPECT_GT(pixels, points * 96 / 72 * size.zoom - 1) << name;
+            // A screen reader is told the place on screen the player sees.
+            if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget)) {
+                if (widget->isVisible()) {
+                    EXPECT_EQ(accessible->rect(), QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size())) << name;
+                }
+            }
         }
 
         // Each pair in turn, each card clicked at the centre of its slot.

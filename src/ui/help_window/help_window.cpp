@@ -215,9 +215,14 @@ void HelpWindow::SetZoom(double zoom, double pictureScale) {
             QPixmap picture = QPixmap::fromImage(std::move(drawn));
             picture.setDevicePixelRatio(pictureScale / zoom);
             ornament->setPixmap(picture);
+        } else if (zoom == 1.0) {
+            ornament->setPixmap(QPixmap(QStringLiteral(":/layout/Ornament.png")));
         } else {
-            QPixmap picture(QStringLiteral(":/layout/Ornament.png"));
-            if (zoom != 1.0) picture.setDevicePixelRatio(picture.devicePixelRatio() / zoom);
+            // Drawn at the picture scale, shown smaller than that.
+            const bool sharp = pictureScale > 1;
+            QPixmap picture(sharp ? QStringLiteral(":/layout/Ornament@%1x.png").arg(kPictureScale)
+                                  : QStringLiteral(":/layout/Ornament.png"));
+            picture.setDevicePixelRatio((sharp ? kPictureScale : 1) / zoom);
             ornament->setPixmap(picture);
         }
     }
