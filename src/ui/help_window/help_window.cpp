@@ -226,7 +226,12 @@ void HelpWindow::SetZoom(double zoom, double pictureScale) {
             ornament->setPixmap(picture);
         }
     }
-    if (isVisible()) move(centre - rect().center());
+    // Grown about its middle; before it first shows, in the middle of the screen.
+    if (isVisible()) {
+        move(centre - rect().center());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 }  // namespace pairon

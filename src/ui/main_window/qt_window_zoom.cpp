@@ -109,7 +109,7 @@ WindowZoom::WindowZoom(QWidget* window, int width, int height)
     window_->installEventFilter(this);
     pictureScale_ = DrawnScale(PictureScale());
     pictureTimer_.setSingleShot(true);
-    connect(&pictureTimer_, &QTimer::timeout, this, [this] { PlacePictureScale(); });
+    connect(&pictureTimer_, &QTimer::timeout, this, &WindowZoom::SettlePictures);
 
     auto key = [this](const QKeySequence& sequence, void (WindowZoom::*action)()) {
         auto* shortcut = new QShortcut(sequence, window_);
@@ -200,6 +200,14 @@ void WindowZoom::Relayout() {
         emit zoomChanged(zoom_);
         pictureTimer_.start(kResizeSettleMs);
     }
+}
+
+void WindowZoom::SettlePictures() {
+    pictureTimer_.stop();
+    for (Placed& placed : placed_) {
+        if (auto* picture = qobject_cast<PictureWidget*>(placed.widget.data())) picture->Settle();
+    }
+    PlacePictureScale();
 }
 
 void WindowZoom::PlacePictureScale() {

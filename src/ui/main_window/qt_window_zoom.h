@@ -57,6 +57,10 @@ public:
 
     // Lays every placed control out again for the client area's size now.
     void Relayout();
+    // Once the size has settled: pictures scaled smoothly, and drawn again
+    // when the picture scale asks for other drawings (pictureScaleChanged).
+    // The window does this itself a moment after its size last changed.
+    void SettlePictures();
 
     // A picture of the game's own drawing, drawn afresh for the picture scale
     // when that is finer than the file that was read (`file` as read from
