@@ -226,6 +226,10 @@ zoom() {
     echo
     echo "-- the same on a screen scaled to 200 percent (QT_SCALE_FACTOR=2)"
     QT_SCALE_FACTOR=2 "$bin/bench-zoom" --games 10
+    echo
+    echo "-- peak memory of the game maximised, each in a process of its own (100 and 200 percent screens)"
+    "$bin/bench-zoom" --peak | tail -n 1
+    QT_SCALE_FACTOR=2 "$bin/bench-zoom" --peak | tail -n 1
 }
 
 what=${1:-all}
