@@ -1,6 +1,6 @@
 # Installing the game as a desktop application, and packaging it for Debian.
 #
-#   <prefix>/libexec/pairon/pairon          the game, with its picture files beside it
+#   <prefix>/libexec/pairon/pairon          the game, with its picture and sound files beside it
 #   <prefix>/bin/pairon                     a launcher on the PATH
 #   <prefix>/share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml,
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png, share/man/man6/pairon.6.gz,
@@ -17,7 +17,7 @@ set(PAIRON_GAME_INSTALL_DIR ${CMAKE_INSTALL_LIBEXECDIR}/pairon)
 set(PAIRON_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS pairon RUNTIME DESTINATION ${PAIRON_GAME_INSTALL_DIR})
-install(FILES ${PAIRON_PICTURE_OUTPUTS} DESTINATION ${PAIRON_GAME_INSTALL_DIR})
+install(FILES ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_SOUND_OUTPUTS} DESTINATION ${PAIRON_GAME_INSTALL_DIR})
 
 # The launcher finds the game relative to itself, so one launcher serves every
 # prefix, a DESTDIR staging tree and the Debian package alike.
