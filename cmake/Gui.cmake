@@ -56,6 +56,9 @@ add_custom_command(
   VERBATIM)
 add_custom_target(pairon_pictures ALL DEPENDS ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_LAYOUT_OUTPUTS}
                   ${PAIRON_SCALED_LAYOUT_OUTPUTS})
+include(${CMAKE_SOURCE_DIR}/cmake/Sounds.cmake)
+# The sounds lie beside the pictures, so whatever needs the one needs the other.
+add_dependencies(pairon_pictures pairon_sounds)
 
 set(PAIRON_TRUE_SIZE_RESOURCES)
 foreach(name ${PAIRON_TRUE_SIZE_LAYOUT_PICTURES})
@@ -89,7 +92,7 @@ qt_add_resources(pairon_view "raw_pixels" PREFIX "/layout" BASE ${PAIRON_LAYOUT_
   ${PAIRON_LAYOUT_PICTURE_DIR}/icon-32.pixels ${PAIRON_LAYOUT_PICTURE_DIR}/icon-48.pixels
   ${PAIRON_LAYOUT_PICTURE_DIR}/icon-64.pixels)
 target_include_directories(pairon_view PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets)
+target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets Qt6::Multimedia)
 target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}"
   PAIRON_PICTURE_SCALE=${PAIRON_PICTURE_SCALE})
 add_dependencies(pairon_view pairon_pictures)

@@ -12,6 +12,8 @@ struct CommandLine {
     Ask ask = Ask::Play;
     // False with --no-remember: the usual start-up, and nothing kept.
     bool remember = true;
+    // False with --no-sound: the "Sound" box starts unticked for this run.
+    bool sound = true;
     // The first argument the game does not know, for the usage line.
     QString refused;
 

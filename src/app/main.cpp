@@ -6,6 +6,7 @@
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
+#include "ui/main_window/qt_sound.h"
 
 int main(int argc, char* argv[]) {
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
@@ -19,8 +20,13 @@ int main(int argc, char* argv[]) {
     pairon::MixingRandom random;
     pairon::MainForm form(random);
     pairon::ChoicesFile choices(line.ChoicesPath());
+    if (!line.sound) choices.ChooseForThisRun("Options/Sound", "0");
+    // The cues are loaded once the window is on screen.
+    pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
+    window.Listen(&sound);
+    sound.StartAfterFirstPaint(&window);
     window.show();
     const int status = QApplication::exec();
     return window.Failed() ? 1 : status;
