@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Willkommen bei Pairon, dem Kartenspiel für Paare und ein gutes Gedächtnis!
-
-Auf den folgenden Seiten erfährst du alles, was du über dieses einfache Programm wissen musst – auch wenn es sich hoffentlich beim Spielen von selbst erklärt.
-
-Wähle oben ein Thema: das Ziel des Spiels, wie ein neues Spiel beginnt, wie du die Spieler einträgst und wie gespielt wird.
-
-Viel Spaß!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>End Help</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Willkommen bei Pairon, dem Kartenspiel für Paare und ein gutes Gedächtnis!
+
+Auf den folgenden Seiten erfährst du alles, was du über dieses einfache Programm wissen musst – auch wenn es sich hoffentlich beim Spielen von selbst erklärt.
+
+Wähle oben ein Thema: das Ziel des Spiels, wie ein neues Spiel beginnt, wie du die Spieler einträgst und wie gespielt wird.
+
+Mit einem Häkchen bei „Ton“ in den „Spieloptionen“ hörst du das Spiel auch: einen kurzen Klang für jede aufgedeckte Karte, jedes Paar, jeden Fehlgriff, die zurückgedrehten Karten und das Spielende. Das wirkt sofort.
+
+Viel Spaß!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: Die Bilddatei %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
     </message>
 </context>
 <context>

@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>¡Bienvenido a Pairon, el juego de cartas de parejas y memoria!
-
-En las páginas siguientes aprenderás todo lo que necesitas para usar este sencillo programa, aunque esperamos que se explique solo mientras juegas.
-
-Elige una pestaña arriba: el objetivo del juego, cómo empezar una partida, cómo apuntar a los jugadores y cómo jugar.
-
-¡Que te diviertas!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     <message>
         <source>End Help</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>¡Bienvenido a Pairon, el juego de cartas de parejas y memoria!
+
+En las páginas siguientes aprenderás todo lo que necesitas para usar este sencillo programa, aunque esperamos que se explique solo mientras juegas.
+
+Elige una pestaña arriba: el objetivo del juego, cómo empezar una partida, cómo apuntar a los jugadores y cómo jugar.
+
+Con «Sonido» marcado en «Opciones», también oyes el juego: un sonido breve por cada carta levantada, cada pareja, cada fallo, las cartas que se tapan y el final de la partida. Actúa al momento.
+
+¡Que te diviertas!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: no se pudo cargar el archivo de imagen %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
     </message>
 </context>
 <context>

@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Bienvenue dans Pairon, le jeu de cartes des paires et de la mémoire&#xa0;!
-
-Les pages suivantes t’apprennent tout ce qu’il faut savoir pour utiliser ce petit programme, même si nous espérons qu’il s’explique tout seul en jouant.
-
-Choisis un onglet en haut&#xa0;: le but du jeu, comment lancer une partie, comment inscrire les joueurs et comment jouer.
-
-Amuse-toi bien&#xa0;!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>End Help</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Bienvenue dans Pairon, le jeu de cartes des paires et de la mémoire&#xa0;!
+
+Les pages suivantes t’apprennent tout ce qu’il faut savoir pour utiliser ce petit programme, même si nous espérons qu’il s’explique tout seul en jouant.
+
+Choisis un onglet en haut&#xa0;: le but du jeu, comment lancer une partie, comment inscrire les joueurs et comment jouer.
+
+Avec «&#xa0;Son&#xa0;» coché dans les «&#xa0;Options&#xa0;», tu entends aussi le jeu&#xa0;: un petit son pour chaque carte retournée, chaque paire, chaque erreur, les cartes remises face cachée et la fin de la partie. Cela agit tout de suite.
+
+Amuse-toi bien&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon&#xa0;: impossible de charger le fichier d’image %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
     </message>
 </context>
 <context>

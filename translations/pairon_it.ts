@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Benvenuto in Pairon, il gioco di carte delle coppie e della memoria!
-
-Le pagine seguenti ti insegnano tutto quello che serve per usare questo semplice programma, anche se speriamo che si spieghi da solo mentre giochi.
-
-Scegli una scheda qui sopra: lo scopo del gioco, come iniziare una partita, come inserire i giocatori e come si gioca.
-
-Buon divertimento!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
     <message>
         <source>End Help</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Benvenuto in Pairon, il gioco di carte delle coppie e della memoria!
+
+Le pagine seguenti ti insegnano tutto quello che serve per usare questo semplice programma, anche se speriamo che si spieghi da solo mentre giochi.
+
+Scegli una scheda qui sopra: lo scopo del gioco, come iniziare una partita, come inserire i giocatori e come si gioca.
+
+Con «Suono» spuntato nelle «Opzioni», senti anche il gioco: un breve suono per ogni carta scoperta, ogni coppia, ogni errore, le carte rigirate e la fine della partita. Ha effetto subito.
+
+Buon divertimento!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: impossibile caricare il file immagine %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
     </message>
 </context>
 <context>

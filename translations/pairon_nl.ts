@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Welkom bij Pairon, het kaartspel van paren en geheugen!
-
-Op de volgende pagina’s lees je alles wat je nodig hebt om dit eenvoudige programma te gebruiken, al hopen we dat het zichzelf onderweg uitlegt.
-
-Kies hierboven een tabblad: het doel van het spel, hoe je een nieuw spel begint, hoe je de spelers invoert en hoe je speelt.
-
-Veel plezier!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     <message>
         <source>End Help</source>
         <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Welkom bij Pairon, het kaartspel van paren en geheugen!
+
+Op de volgende pagina’s lees je alles wat je nodig hebt om dit eenvoudige programma te gebruiken, al hopen we dat het zichzelf onderweg uitlegt.
+
+Kies hierboven een tabblad: het doel van het spel, hoe je een nieuw spel begint, hoe je de spelers invoert en hoe je speelt.
+
+Met een vinkje bij “Geluid” in de “Spelopties” hoor je het spel ook: een kort geluid bij elke omgedraaide kaart, elk paar, elke misser, de kaarten die terugdraaien en het einde van het spel. Het werkt meteen.
+
+Veel plezier!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: het afbeeldingsbestand %1 kon niet worden geladen.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
     </message>
 </context>
 <context>

@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Witaj w Pairon, karcianej grze w pary i pamięć!
-
-Na kolejnych stronach znajdziesz wszystko, co trzeba wiedzieć o tym prostym programie, choć mamy nadzieję, że w trakcie gry wszystko stanie się jasne.
-
-Wybierz zakładkę u góry: cel gry, jak zacząć nową grę, jak wpisać graczy i jak grać.
-
-Miłej zabawy!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>End Help</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Witaj w Pairon, karcianej grze w pary i pamięć!
+
+Na kolejnych stronach znajdziesz wszystko, co trzeba wiedzieć o tym prostym programie, choć mamy nadzieję, że w trakcie gry wszystko stanie się jasne.
+
+Wybierz zakładkę u góry: cel gry, jak zacząć nową grę, jak wpisać graczy i jak grać.
+
+Gdy „Dźwięk” jest zaznaczony w „Opcjach gry”, słyszysz też grę: krótki dźwięk przy każdej odkrytej karcie, parze, pudle, zakryciu kart i na koniec gry. Działa to od razu.
+
+Miłej zabawy!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: nie udało się wczytać pliku obrazu %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
     </message>
 </context>
 <context>

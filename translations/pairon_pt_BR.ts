@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Bem-vindo ao Pairon, o jogo de cartas de pares e memória!
-
-As próximas páginas ensinam tudo o que você precisa saber para usar este programa simples, embora a gente espere que ele se explique sozinho enquanto você joga.
-
-Escolha uma aba acima: o objetivo do jogo, como começar um novo jogo, como cadastrar os jogadores e como jogar.
-
-Divirta-se!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>End Help</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Bem-vindo ao Pairon, o jogo de cartas de pares e memória!
+
+As próximas páginas ensinam tudo o que você precisa saber para usar este programa simples, embora a gente espere que ele se explique sozinho enquanto você joga.
+
+Escolha uma aba acima: o objetivo do jogo, como começar um novo jogo, como cadastrar os jogadores e como jogar.
+
+Com “Som” marcado em “Opções”, você também ouve o jogo: um som curto a cada carta virada, cada par, cada erro, as cartas desviradas e o fim da partida. Vale na hora.
+
+Divirta-se!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: não foi possível carregar o arquivo de imagem %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
     </message>
 </context>
 <context>

@@ -207,22 +207,6 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
-
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
-
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
-
-Have fun!</source>
-        <translation>Добро пожаловать в Pairon — карточную игру на пары и память!
-
-На следующих страницах рассказано всё, что нужно знать об этой простой программе, хотя мы надеемся, что по ходу игры всё станет понятно и так.
-
-Выбери вкладку наверху: цель игры, как начать новую игру, как записать игроков и как играть.
-
-Приятной игры!</translation>
-    </message>
-    <message>
         <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
 The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
@@ -345,6 +329,26 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>End Help</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
+
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+
+With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+
+Have fun!</source>
+        <translation>Добро пожаловать в Pairon — карточную игру на пары и память!
+
+На следующих страницах рассказано всё, что нужно знать об этой простой программе, хотя мы надеемся, что по ходу игры всё станет понятно и так.
+
+Выбери вкладку наверху: цель игры, как начать новую игру, как записать игроков и как играть.
+
+Если в «Настройках» отмечен «Звук», игру слышно: короткий звук при каждой открытой карте, паре, промахе, когда карты переворачиваются обратно, и в конце игры. Это действует сразу.
+
+Приятной игры!</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: не удалось загрузить файл картинки %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
     </message>
 </context>
 <context>

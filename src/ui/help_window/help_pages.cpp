@@ -21,6 +21,10 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "Choose a tab above to read about the aim of the game, how to start a new "
     "game, how to enter the players and how to play.\n"
     "\n"
+    "With “Sound” ticked in the “Game Options”, you hear the game too: a short "
+    "sound for each card turned up, each pair, each miss, the cards turned "
+    "back and the end of a game. It takes effect at once.\n"
+    "\n"
     "Have fun!");
 
 constexpr std::string_view kAim =
