@@ -20,6 +20,10 @@ void Print(std::FILE* stream, const QString& text) {
 
 QString CommandLine::ChoicesPath() const { return remember ? ChoicesFile::UsualPath() : QString(); }
 
+void ChooseForThisRun(const CommandLine& line, ChoicesFile& choices) {
+    if (!line.sound) choices.ChooseForThisRun("Options/Sound", "0");
+}
+
 CommandLine ReadCommandLine(const QStringList& arguments) {
     CommandLine line;
     bool help = false;

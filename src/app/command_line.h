@@ -21,6 +21,12 @@ struct CommandLine {
     QString ChoicesPath() const;
 };
 
+class ChoicesFile;
+
+// Gives `choices` what this run chooses over what they remember: with
+// --no-sound, the "Sound" box unticked.
+void ChooseForThisRun(const CommandLine& line, ChoicesFile& choices);
+
 // Reads the arguments after the program's name. --help and --version win
 // over anything else on the line.
 CommandLine ReadCommandLine(const QStringList& arguments);

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     pairon::MixingRandom random;
     pairon::MainForm form(random);
     pairon::ChoicesFile choices(line.ChoicesPath());
-    if (!line.sound) choices.ChooseForThisRun("Options/Sound", "0");
+    pairon::ChooseForThisRun(line, choices);
     // The cues are loaded once the window is on screen.
     pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
