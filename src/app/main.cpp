@@ -6,6 +6,7 @@
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
+#include "ui/main_window/qt_play_by_ear.h"
 #include "ui/main_window/qt_sound.h"
 
 int main(int argc, char* argv[]) {
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
+    pairon::PlayByEar ear(window);
     window.Listen(&sound);
     sound.StartAfterFirstPaint(&window);
     window.show();
