@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 
 namespace pairon {
 
@@ -29,11 +30,23 @@ constexpr int kCueGapMs = 40;
 constexpr int VoicesOf(Cue cue) { return cue == Cue::CardUp ? 2 : 1; }
 
 // Qt's sound code reports a missing server or device, and each failed
-// attempt after it, on the message log. The game says it once, in a line of
-// its own, and passes every other message on.
+// attempt after it, on the message log. The game keeps the first such
+// message and says it once, in a line of its own, when a cue is to play:
+// a run that plays nothing says nothing. Every other message is passed on.
 QtMessageHandler previousHandler = nullptr;
 std::atomic<QThread*> soundThread{nullptr};
-std::atomic<bool> soundTold{false};
+std::mutex soundTroubleLock;
+QString soundTrouble;
+bool soundTroubleTold = false;
+
+void TellSoundTrouble() {
+    const std::lock_guard lock(soundTroubleLock);
+    if (soundTroubleTold || soundTrouble.isEmpty()) return;
+    soundTroubleTold = true;
+    std::fprintf(stderr, "pairon: sound: %s (the game plays on; no more sound messages this run)\n",
+                 soundTrouble.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
 
 bool IsSoundMessage(const QMessageLogContext& context, const QString& message) {
     if (QThread::currentThread() == soundThread.load()) return true;
@@ -47,13 +60,8 @@ bool IsSoundMessage(const QMessageLogContext& context, const QString& message) {
 
 void FilterSoundMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg && IsSoundMessage(context, message)) {
-        if (!soundTold.exchange(true)) {
-            QString line = message;
-            line.remove(QLatin1Char('"'));
-            std::fprintf(stderr, "pairon: sound: %s (the game plays on; no more sound messages this run)\n",
-                         line.simplified().toLocal8Bit().constData());
-            std::fflush(stderr);
-        }
+        const std::lock_guard lock(soundTroubleLock);
+        if (soundTrouble.isEmpty()) soundTrouble = QString(message).remove(QLatin1Char('"')).simplified();
         return;
     }
     if (previousHandler) {
@@ -147,6 +155,7 @@ public:
     }
 
     void Play(const std::vector<PlannedCue>& cues) {
+        TellSoundTrouble();
         const unsigned generation = generation_;
         for (const PlannedCue& planned : cues) {
             if (planned.delayMs <= 0) {
@@ -173,6 +182,7 @@ private:
         auto& voices = voices_[i];
         if (voices.empty()) return;
         voices[next_[i]++ % voices.size()]->Play();
+        TellSoundTrouble();
     }
 
     QString folder_;

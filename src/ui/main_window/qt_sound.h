@@ -28,7 +28,8 @@ std::vector<PlannedCue> CuesFor(const std::vector<Happening>& happenings);
 // The game as heard: listens to the window's happenings and plays the cues,
 // while the "Sound" box is ticked. The cues play on a thread of their own, so
 // an event only hands them over; with no sound server, no device, or a server
-// that goes away, the game stays silent and says so once on stderr.
+// that goes away, the game stays silent and says so once on stderr, when a
+// cue is to play.
 class GameSound : public QObject, public HappeningListener {
     Q_OBJECT
 public:
