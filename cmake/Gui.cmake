@@ -92,10 +92,19 @@ qt_add_resources(pairon_view "raw_pixels" PREFIX "/layout" BASE ${PAIRON_LAYOUT_
   ${PAIRON_LAYOUT_PICTURE_DIR}/icon-32.pixels ${PAIRON_LAYOUT_PICTURE_DIR}/icon-48.pixels
   ${PAIRON_LAYOUT_PICTURE_DIR}/icon-64.pixels)
 target_include_directories(pairon_view PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets Qt6::Multimedia)
+target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets)
 target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}"
   PAIRON_PICTURE_SCALE=${PAIRON_PICTURE_SCALE})
 add_dependencies(pairon_view pairon_pictures)
+
+# What plays the sound cues, through Qt Multimedia: a module beside the game,
+# loaded on the sound thread once the window is on screen, so that its
+# libraries are not loaded on the way to the first paint.
+add_library(pairon-sound MODULE ${CMAKE_SOURCE_DIR}/src/ui/sound/cue_player.cpp)
+target_include_directories(pairon-sound PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(pairon-sound PRIVATE Qt6::Multimedia)
+set_target_properties(pairon-sound PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(pairon_view pairon-sound)
 
 # The start-up around the QApplication, shared with the start-up benchmark.
 find_package(PkgConfig REQUIRED)

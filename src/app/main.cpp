@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     if (window.Failed()) return 1;
     pairon::PlayByEar ear(window);
     window.Listen(&sound);
-    sound.StartAfterFirstPaint(&window);
+    sound.StartAfterFirstPaint(&window, form);
     window.show();
     const int status = QApplication::exec();
     return window.Failed() ? 1 : status;

@@ -6,19 +6,11 @@
 #include <vector>
 
 #include "game/happenings.h"
-#include "ui/main_window/sound_cues.h"
+#include "ui/main_window/sound_player.h"
 
 namespace pairon {
 
-class CuePlayer;
-
-// A cue to play for an event, `delayMs` after the event: the cues of one
-// event follow each other rather than sound at once.
-struct PlannedCue {
-    Cue cue;
-    int delayMs = 0;
-    bool operator==(const PlannedCue&) const = default;
-};
+class SoundSide;
 
 // The cues of one event's happenings, in order: one for each card turned up,
 // one for a pair, a miss or the cards turned back, one for the end. A
@@ -33,15 +25,18 @@ std::vector<PlannedCue> CuesFor(const std::vector<Happening>& happenings);
 class GameSound : public QObject, public HappeningListener {
     Q_OBJECT
 public:
-    // `folder` holds the cue files. Nothing is made until Start().
+    // `folder` holds the cue files and the sound module. Nothing is made until
+    // Start().
     explicit GameSound(QString folder, QObject* parent = nullptr);
     ~GameSound() override;
 
-    // Starts the sound thread, which loads every cue. Call it off the path to
-    // the window's first paint; StartAfterFirstPaint() does that.
+    // Starts the sound thread, which loads the sound module beside the game and
+    // every cue. Call it off the path to the window's first paint;
+    // StartAfterFirstPaint() does that.
     void Start();
-    // Start()s once `window` has had its first paint.
-    void StartAfterFirstPaint(QWidget* window);
+    // Start()s once `window` has had its first paint, if `form`'s "Sound" box
+    // is ticked by then; otherwise the first cue to play starts it.
+    void StartAfterFirstPaint(QWidget* window, const MainForm& form);
 
     void Heard(const std::vector<Happening>& happenings, const MainForm& form) override;
 
@@ -53,8 +48,9 @@ protected:
 
 private:
     QString folder_;
+    const MainForm* form_ = nullptr;
     QThread thread_;
-    CuePlayer* player_ = nullptr;
+    SoundSide* side_ = nullptr;
     bool started_ = false;
     int handedOver_ = 0;
 };
