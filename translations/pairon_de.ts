@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
+Have fun!</source>
+        <translation>Willkommen bei Pairon, dem Kartenspiel für Paare und ein gutes Gedächtnis!
 
-Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
+Auf den folgenden Seiten erfährst du alles, was du über dieses einfache Programm wissen musst – auch wenn es sich hoffentlich beim Spielen von selbst erklärt.
 
-Bis zu vier Spieler können mitspielen, auch gegen den Computer.</translation>
+Wähle oben ein Thema: das Ziel des Spiels, wie ein neues Spiel beginnt, wie du die Spieler einträgst und wie gespielt wird.
+
+Für größere Karten zieh das Fenster größer oder drück Strg+Plus (oder Strg+=); Strg+Minus macht es wieder kleiner, Strg+0 bringt die übliche Größe zurück.
+
+Viel Spaß!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Willkommen bei Pairon, dem Kartenspiel für Paare und ein gutes Gedächtnis!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
 
-Auf den folgenden Seiten erfährst du alles, was du über dieses einfache Programm wissen musst – auch wenn es sich hoffentlich beim Spielen von selbst erklärt.
+Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
 
-Wähle oben ein Thema: das Ziel des Spiels, wie ein neues Spiel beginnt, wie du die Spieler einträgst und wie gespielt wird.
+Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
 
-Mit einem Häkchen bei „Ton“ in den „Spieloptionen“ hörst du das Spiel auch: einen kurzen Klang für jede aufgedeckte Karte, jedes Paar, jeden Fehlgriff, die zurückgedrehten Karten und das Spielende. Das wirkt sofort.
+Bis zu vier Spieler können mitspielen, auch gegen den Computer.
 
-Viel Spaß!</translation>
+Mit „Ton“ erklingt ein kurzer Klang bei jeder Karte, jedem Paar, jedem Fehlgriff und am Spielende.</translation>
     </message>
 </context>
 <context>

@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
+Have fun!</source>
+        <translation>¡Bienvenido a Pairon, el juego de cartas de parejas y memoria!
 
-Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
+En las páginas siguientes aprenderás todo lo que necesitas para usar este sencillo programa, aunque esperamos que se explique solo mientras juegas.
 
-Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.</translation>
+Elige una pestaña arriba: el objetivo del juego, cómo empezar una partida, cómo apuntar a los jugadores y cómo jugar.
+
+Para ver las cartas más grandes, agranda la ventana o pulsa Ctrl+Más (o Ctrl+=); Ctrl+Menos la vuelve a reducir y Ctrl+0 recupera el tamaño de siempre.
+
+¡Que te diviertas!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>¡Bienvenido a Pairon, el juego de cartas de parejas y memoria!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
 
-En las páginas siguientes aprenderás todo lo que necesitas para usar este sencillo programa, aunque esperamos que se explique solo mientras juegas.
+Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
 
-Elige una pestaña arriba: el objetivo del juego, cómo empezar una partida, cómo apuntar a los jugadores y cómo jugar.
+Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
 
-Con «Sonido» marcado en «Opciones», también oyes el juego: un sonido breve por cada carta levantada, cada pareja, cada fallo, las cartas que se tapan y el final de la partida. Actúa al momento.
+Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.
 
-¡Que te diviertas!</translation>
+Con «Sonido» marcado, un sonido breve señala cada carta, pareja, fallo y el final de la partida.</translation>
     </message>
 </context>
 <context>

@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
+Have fun!</source>
+        <translation>Bienvenue dans Pairon, le jeu de cartes des paires et de la mémoire&#xa0;!
 
-Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
+Les pages suivantes t’apprennent tout ce qu’il faut savoir pour utiliser ce petit programme, même si nous espérons qu’il s’explique tout seul en jouant.
 
-Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.</translation>
+Choisis un onglet en haut&#xa0;: le but du jeu, comment lancer une partie, comment inscrire les joueurs et comment jouer.
+
+Pour agrandir les cartes, agrandis la fenêtre ou appuie sur Ctrl+Plus (ou Ctrl+=)&#xa0;; Ctrl+Moins la réduit de nouveau et Ctrl+0 rétablit la taille habituelle.
+
+Amuse-toi bien&#xa0;!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Bienvenue dans Pairon, le jeu de cartes des paires et de la mémoire&#xa0;!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
 
-Les pages suivantes t’apprennent tout ce qu’il faut savoir pour utiliser ce petit programme, même si nous espérons qu’il s’explique tout seul en jouant.
+Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
 
-Choisis un onglet en haut&#xa0;: le but du jeu, comment lancer une partie, comment inscrire les joueurs et comment jouer.
+Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
 
-Avec «&#xa0;Son&#xa0;» coché dans les «&#xa0;Options&#xa0;», tu entends aussi le jeu&#xa0;: un petit son pour chaque carte retournée, chaque paire, chaque erreur, les cartes remises face cachée et la fin de la partie. Cela agit tout de suite.
+Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.
 
-Amuse-toi bien&#xa0;!</translation>
+Avec «&#xa0;Son&#xa0;» coché, un petit son marque chaque carte, paire, erreur et la fin de la partie.</translation>
     </message>
 </context>
 <context>

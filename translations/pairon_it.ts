@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
+Have fun!</source>
+        <translation>Benvenuto in Pairon, il gioco di carte delle coppie e della memoria!
 
-Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
+Le pagine seguenti ti insegnano tutto quello che serve per usare questo semplice programma, anche se speriamo che si spieghi da solo mentre giochi.
 
-Possono giocare fino a quattro giocatori, anche contro il computer.</translation>
+Scegli una scheda qui sopra: lo scopo del gioco, come iniziare una partita, come inserire i giocatori e come si gioca.
+
+Per ingrandire le carte, allarga la finestra o premi Ctrl+Più (o Ctrl+=); Ctrl+Meno la rimpicciolisce di nuovo e Ctrl+0 ripristina la dimensione abituale.
+
+Buon divertimento!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
         <translation>Chiudi</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Benvenuto in Pairon, il gioco di carte delle coppie e della memoria!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
 
-Le pagine seguenti ti insegnano tutto quello che serve per usare questo semplice programma, anche se speriamo che si spieghi da solo mentre giochi.
+Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
 
-Scegli una scheda qui sopra: lo scopo del gioco, come iniziare una partita, come inserire i giocatori e come si gioca.
+Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
 
-Con «Suono» spuntato nelle «Opzioni», senti anche il gioco: un breve suono per ogni carta scoperta, ogni coppia, ogni errore, le carte rigirate e la fine della partita. Ha effetto subito.
+Possono giocare fino a quattro giocatori, anche contro il computer.
 
-Buon divertimento!</translation>
+Con «Suono» spuntato, un breve suono segna ogni carta, coppia, errore e la fine della partita.</translation>
     </message>
 </context>
 <context>

@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
+Have fun!</source>
+        <translation>Welkom bij Pairon, het kaartspel van paren en geheugen!
 
-Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
+Op de volgende pagina’s lees je alles wat je nodig hebt om dit eenvoudige programma te gebruiken, al hopen we dat het zichzelf onderweg uitlegt.
 
-Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.</translation>
+Kies hierboven een tabblad: het doel van het spel, hoe je een nieuw spel begint, hoe je de spelers invoert en hoe je speelt.
+
+Om de kaarten groter te maken, maak je het venster groter of druk je op Ctrl+Plus (of Ctrl+=); Ctrl+Min maakt het weer kleiner en Ctrl+0 zet de gewone grootte terug.
+
+Veel plezier!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
         <translation>Sluiten</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Welkom bij Pairon, het kaartspel van paren en geheugen!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
 
-Op de volgende pagina’s lees je alles wat je nodig hebt om dit eenvoudige programma te gebruiken, al hopen we dat het zichzelf onderweg uitlegt.
+De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
 
-Kies hierboven een tabblad: het doel van het spel, hoe je een nieuw spel begint, hoe je de spelers invoert en hoe je speelt.
+Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
 
-Met een vinkje bij “Geluid” in de “Spelopties” hoor je het spel ook: een kort geluid bij elke omgedraaide kaart, elk paar, elke misser, de kaarten die terugdraaien en het einde van het spel. Het werkt meteen.
+Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.
 
-Veel plezier!</translation>
+Met “Geluid” aangevinkt klinkt een kort geluid bij elke kaart, elk paar, elke misser en het einde.</translation>
     </message>
 </context>
 <context>

@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Celem gry jest znaleźć jak najwięcej par kart w jak najmniejszej liczbie ruchów i skończyć z najlepszym wynikiem.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-Karty leżą zakryte, w losowych miejscach, i odkrywa się je po dwie. Jeśli tworzą parę, znikają z planszy, a ten sam gracz gra dalej. Jeśli nie, zostają znów zakryte, a ruch przechodzi na następnego gracza.
+Have fun!</source>
+        <translation>Witaj w Pairon, karcianej grze w pary i pamięć!
 
-Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda karta, szybciej znajduje pary.
+Na kolejnych stronach znajdziesz wszystko, co trzeba wiedzieć o tym prostym programie, choć mamy nadzieję, że w trakcie gry wszystko stanie się jasne.
 
-Grać może do czterech graczy, także przeciwko komputerowi.</translation>
+Wybierz zakładkę u góry: cel gry, jak zacząć nową grę, jak wpisać graczy i jak grać.
+
+Aby powiększyć karty, powiększ okno lub naciśnij Ctrl+Plus (albo Ctrl+=); Ctrl+Minus znów je zmniejsza, a Ctrl+0 przywraca zwykły rozmiar.
+
+Miłej zabawy!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
         <translation>Zamknij</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Witaj w Pairon, karcianej grze w pary i pamięć!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Celem gry jest znaleźć jak najwięcej par kart w jak najmniejszej liczbie ruchów i skończyć z najlepszym wynikiem.
 
-Na kolejnych stronach znajdziesz wszystko, co trzeba wiedzieć o tym prostym programie, choć mamy nadzieję, że w trakcie gry wszystko stanie się jasne.
+Karty leżą zakryte, w losowych miejscach, i odkrywa się je po dwie. Jeśli tworzą parę, znikają z planszy, a ten sam gracz gra dalej. Jeśli nie, zostają znów zakryte, a ruch przechodzi na następnego gracza.
 
-Wybierz zakładkę u góry: cel gry, jak zacząć nową grę, jak wpisać graczy i jak grać.
+Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda karta, szybciej znajduje pary.
 
-Gdy „Dźwięk” jest zaznaczony w „Opcjach gry”, słyszysz też grę: krótki dźwięk przy każdej odkrytej karcie, parze, pudle, zakryciu kart i na koniec gry. Działa to od razu.
+Grać może do czterech graczy, także przeciwko komputerowi.
 
-Miłej zabawy!</translation>
+Gdy „Dźwięk” jest zaznaczony, krótki dźwięk oznacza każdą kartę, parę, pudło i koniec gry.</translation>
     </message>
 </context>
 <context>

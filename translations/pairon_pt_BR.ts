@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>O objetivo é achar o maior número possível de pares de cartas, no menor número de rodadas, e terminar com a maior pontuação.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-As cartas ficam viradas para baixo, embaralhadas, e são escolhidas de duas em duas. Se formarem um par, saem da mesa e o mesmo jogador joga de novo. Se não, são viradas outra vez e a vez passa para o próximo jogador.
+Have fun!</source>
+        <translation>Bem-vindo ao Pairon, o jogo de cartas de pares e memória!
 
-O Pairon treina a memória e a concentração: quem lembra onde estava cada carta acha os pares mais rápido.
+As próximas páginas ensinam tudo o que você precisa saber para usar este programa simples, embora a gente espere que ele se explique sozinho enquanto você joga.
 
-Até quatro jogadores podem participar, e dá para jogar contra a máquina também.</translation>
+Escolha uma aba acima: o objetivo do jogo, como começar um novo jogo, como cadastrar os jogadores e como jogar.
+
+Para ver as cartas maiores, aumente a janela ou pressione Ctrl+Mais (ou Ctrl+=); Ctrl+Menos a diminui de novo e Ctrl+0 volta ao tamanho normal.
+
+Divirta-se!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Bem-vindo ao Pairon, o jogo de cartas de pares e memória!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>O objetivo é achar o maior número possível de pares de cartas, no menor número de rodadas, e terminar com a maior pontuação.
 
-As próximas páginas ensinam tudo o que você precisa saber para usar este programa simples, embora a gente espere que ele se explique sozinho enquanto você joga.
+As cartas ficam viradas para baixo, embaralhadas, e são escolhidas de duas em duas. Se formarem um par, saem da mesa e o mesmo jogador joga de novo. Se não, são viradas outra vez e a vez passa para o próximo jogador.
 
-Escolha uma aba acima: o objetivo do jogo, como começar um novo jogo, como cadastrar os jogadores e como jogar.
+O Pairon treina a memória e a concentração: quem lembra onde estava cada carta acha os pares mais rápido.
 
-Com “Som” marcado em “Opções”, você também ouve o jogo: um som curto a cada carta virada, cada par, cada erro, as cartas desviradas e o fim da partida. Vale na hora.
+Até quatro jogadores podem participar, e dá para jogar contra a máquina também.
 
-Divirta-se!</translation>
+Com “Som” marcado, um som curto marca cada carta, par, erro e o fim da partida.</translation>
     </message>
 </context>
 <context>

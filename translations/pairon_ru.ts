@@ -207,20 +207,24 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+        <source>Welcome to Pairon, the computer card game of pairs and memory!
 
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
 
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Цель игры — найти как можно больше пар карт за как можно меньшее число ходов и набрать больше всех очков.
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
 
-Карты лежат рубашкой вверх вперемешку, и их открывают по две. Если это пара, карты уходят с поля, и тот же игрок ходит ещё раз. Если нет, их снова переворачивают, и ход переходит к следующему игроку.
+Have fun!</source>
+        <translation>Добро пожаловать в Pairon — карточную игру на пары и память!
 
-Pairon тренирует память и внимание: кто помнит, где лежала каждая карта, быстрее находит пары.
+На следующих страницах рассказано всё, что нужно знать об этой простой программе, хотя мы надеемся, что по ходу игры всё станет понятно и так.
 
-Играть могут до четырёх игроков, в том числе против робота.</translation>
+Выбери вкладку наверху: цель игры, как начать новую игру, как записать игроков и как играть.
+
+Чтобы карты стали крупнее, растяни окно или нажми Ctrl+Плюс (или Ctrl+=); Ctrl+Минус снова уменьшает его, а Ctrl+0 возвращает обычный размер.
+
+Приятной игры!</translation>
     </message>
     <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
@@ -331,24 +335,24 @@ A card game of pairs and memory for one to four players, by The Pairon developer
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>Welcome to Pairon, the computer card game of pairs and memory!
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
 
-The pages that follow teach you everything you need to know to use this simple program, although we hope you will find that it explains itself as you go along.
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
 
-Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
 
-With “Sound” ticked in the “Game Options”, you hear the game too: a short sound for each card turned up, each pair, each miss, the cards turned back and the end of a game. It takes effect at once.
+Up to four players can take part, and you can compete against the computer too.
 
-Have fun!</source>
-        <translation>Добро пожаловать в Pairon — карточную игру на пары и память!
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Цель игры — найти как можно больше пар карт за как можно меньшее число ходов и набрать больше всех очков.
 
-На следующих страницах рассказано всё, что нужно знать об этой простой программе, хотя мы надеемся, что по ходу игры всё станет понятно и так.
+Карты лежат рубашкой вверх вперемешку, и их открывают по две. Если это пара, карты уходят с поля, и тот же игрок ходит ещё раз. Если нет, их снова переворачивают, и ход переходит к следующему игроку.
 
-Выбери вкладку наверху: цель игры, как начать новую игру, как записать игроков и как играть.
+Pairon тренирует память и внимание: кто помнит, где лежала каждая карта, быстрее находит пары.
 
-Если в «Настройках» отмечен «Звук», игру слышно: короткий звук при каждой открытой карте, паре, промахе, когда карты переворачиваются обратно, и в конце игры. Это действует сразу.
+Играть могут до четырёх игроков, в том числе против робота.
 
-Приятной игры!</translation>
+Если отмечен «Звук», короткий звук отмечает каждую карту, пару, промах и конец игры.</translation>
     </message>
 </context>
 <context>

@@ -21,9 +21,9 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "Choose a tab above to read about the aim of the game, how to start a new "
     "game, how to enter the players and how to play.\n"
     "\n"
-    "With “Sound” ticked in the “Game Options”, you hear the game too: a short "
-    "sound for each card turned up, each pair, each miss, the cards turned "
-    "back and the end of a game. It takes effect at once.\n"
+    "To see the cards larger, make the window larger or press Ctrl+Plus (or "
+    "Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the "
+    "usual size.\n"
     "\n"
     "Have fun!");
 
@@ -41,7 +41,10 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "where each card lay find the pairs sooner.\n"
     "\n"
     "Up to four players can take part, and you can compete against the "
-    "computer too.");
+    "computer too.\n"
+    "\n"
+    "With “Sound” ticked, a short sound marks each card, pair, miss and the "
+    "end of the game.");
 
 constexpr std::string_view kStarting =
 QT_TRANSLATE_NOOP("HelpWindow",
