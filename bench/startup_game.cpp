@@ -21,6 +21,7 @@
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/qt_play_by_ear.h"
+#include "ui/main_window/qt_sound.h"
 
 namespace {
 
@@ -43,8 +44,10 @@ int main(int argc, char* argv[]) {
     // The game's own look at its command line before anything starts.
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
     std::string idle;
-    for (int k = 1; k + 1 < argc; ++k) {
-        if (std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
+    pairon::CommandLine line;
+    for (int k = 1; k < argc; ++k) {
+        if (k + 1 < argc && std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
+        if (std::strcmp(argv[k], "--no-sound") == 0) line.sound = false;
     }
 
     pairon::Startup startup;
@@ -56,10 +59,15 @@ int main(int argc, char* argv[]) {
     pairon::MainForm form(random);
     // The remembered choices, from the profile the bench gives it.
     pairon::ChoicesFile choices(pairon::ChoicesFile::UsualPath());
+    pairon::ChooseForThisRun(line, choices);
+    pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
-    // As the game does: whoever listens rather than looks is told what happens.
+    // As the game does: whoever listens rather than looks is told what happens,
+    // and the game is heard once it is on screen.
     pairon::PlayByEar ear(window);
+    window.Listen(&sound);
+    sound.StartAfterFirstPaint(&window, form);
     pairon::bench::PrintStamp("window");
 
     IdleWatch watch;

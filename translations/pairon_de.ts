@@ -227,22 +227,6 @@ Für größere Karten zieh das Fenster größer oder drück Strg+Plus (oder Strg
 Viel Spaß!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
-
-Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
-
-Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
-
-Bis zu vier Spieler können mitspielen, auch gegen den Computer.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>End Help</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
+
+Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
+
+Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
+
+Bis zu vier Spieler können mitspielen, auch gegen den Computer.
+
+Mit „Ton“ erklingt ein kurzer Klang bei jeder Karte, jedem Paar, jedem Fehlgriff und am Spielende.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: Die Bilddatei %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
     </message>
 </context>
 <context>

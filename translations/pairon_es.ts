@@ -227,22 +227,6 @@ Para ver las cartas más grandes, agranda la ventana o pulsa Ctrl+Más (o Ctrl+=
 ¡Que te diviertas!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
-
-Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
-
-Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
-
-Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     <message>
         <source>End Help</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
+
+Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
+
+Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
+
+Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.
+
+Con «Sonido» marcado, un sonido breve señala cada carta, pareja, fallo y el final de la partida.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: no se pudo cargar el archivo de imagen %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
     </message>
 </context>
 <context>

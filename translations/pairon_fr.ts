@@ -227,22 +227,6 @@ Pour agrandir les cartes, agrandis la fenêtre ou appuie sur Ctrl+Plus (ou Ctrl+
 Amuse-toi bien&#xa0;!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
-
-Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
-
-Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
-
-Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>End Help</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
+
+Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
+
+Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
+
+Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.
+
+Avec «&#xa0;Son&#xa0;» coché, un petit son marque chaque carte, paire, erreur et la fin de la partie.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon&#xa0;: impossible de charger le fichier d’image %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
     </message>
 </context>
 <context>

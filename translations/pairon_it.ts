@@ -227,22 +227,6 @@ Per ingrandire le carte, allarga la finestra o premi Ctrl+Più (o Ctrl+=); Ctrl+
 Buon divertimento!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
-
-Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
-
-Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
-
-Possono giocare fino a quattro giocatori, anche contro il computer.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
     <message>
         <source>End Help</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
+
+Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
+
+Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
+
+Possono giocare fino a quattro giocatori, anche contro il computer.
+
+Con «Suono» spuntato, un breve suono segna ogni carta, coppia, errore e la fine della partita.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: impossibile caricare il file immagine %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
     </message>
 </context>
 <context>

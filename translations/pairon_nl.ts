@@ -227,22 +227,6 @@ Om de kaarten groter te maken, maak je het venster groter of druk je op Ctrl+Plu
 Veel plezier!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
-
-De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
-
-Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
-
-Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     <message>
         <source>End Help</source>
         <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
+
+De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
+
+Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
+
+Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.
+
+Met “Geluid” aangevinkt klinkt een kort geluid bij elke kaart, elk paar, elke misser en het einde.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: het afbeeldingsbestand %1 kon niet worden geladen.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
     </message>
 </context>
 <context>

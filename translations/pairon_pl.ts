@@ -227,22 +227,6 @@ Aby powiększyć karty, powiększ okno lub naciśnij Ctrl+Plus (albo Ctrl+=); Ct
 Miłej zabawy!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Celem gry jest znaleźć jak najwięcej par kart w jak najmniejszej liczbie ruchów i skończyć z najlepszym wynikiem.
-
-Karty leżą zakryte, w losowych miejscach, i odkrywa się je po dwie. Jeśli tworzą parę, znikają z planszy, a ten sam gracz gra dalej. Jeśli nie, zostają znów zakryte, a ruch przechodzi na następnego gracza.
-
-Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda karta, szybciej znajduje pary.
-
-Grać może do czterech graczy, także przeciwko komputerowi.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>End Help</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Celem gry jest znaleźć jak najwięcej par kart w jak najmniejszej liczbie ruchów i skończyć z najlepszym wynikiem.
+
+Karty leżą zakryte, w losowych miejscach, i odkrywa się je po dwie. Jeśli tworzą parę, znikają z planszy, a ten sam gracz gra dalej. Jeśli nie, zostają znów zakryte, a ruch przechodzi na następnego gracza.
+
+Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda karta, szybciej znajduje pary.
+
+Grać może do czterech graczy, także przeciwko komputerowi.
+
+Gdy „Dźwięk” jest zaznaczony, krótki dźwięk oznacza każdą kartę, parę, pudło i koniec gry.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: nie udało się wczytać pliku obrazu %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
     </message>
 </context>
 <context>

@@ -227,22 +227,6 @@ Para ver as cartas maiores, aumente a janela ou pressione Ctrl+Mais (ou Ctrl+=);
 Divirta-se!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>O objetivo é achar o maior número possível de pares de cartas, no menor número de rodadas, e terminar com a maior pontuação.
-
-As cartas ficam viradas para baixo, embaralhadas, e são escolhidas de duas em duas. Se formarem um par, saem da mesa e o mesmo jogador joga de novo. Se não, são viradas outra vez e a vez passa para o próximo jogador.
-
-O Pairon treina a memória e a concentração: quem lembra onde estava cada carta acha os pares mais rápido.
-
-Até quatro jogadores podem participar, e dá para jogar contra a máquina também.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>End Help</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>O objetivo é achar o maior número possível de pares de cartas, no menor número de rodadas, e terminar com a maior pontuação.
+
+As cartas ficam viradas para baixo, embaralhadas, e são escolhidas de duas em duas. Se formarem um par, saem da mesa e o mesmo jogador joga de novo. Se não, são viradas outra vez e a vez passa para o próximo jogador.
+
+O Pairon treina a memória e a concentração: quem lembra onde estava cada carta acha os pares mais rápido.
+
+Até quatro jogadores podem participar, e dá para jogar contra a máquina também.
+
+Com “Som” marcado, um som curto marca cada carta, par, erro e o fim da partida.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: não foi possível carregar o arquivo de imagem %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
     </message>
 </context>
 <context>

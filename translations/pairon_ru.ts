@@ -227,22 +227,6 @@ Have fun!</source>
 Приятной игры!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Цель игры — найти как можно больше пар карт за как можно меньшее число ходов и набрать больше всех очков.
-
-Карты лежат рубашкой вверх вперемешку, и их открывают по две. Если это пара, карты уходят с поля, и тот же игрок ходит ещё раз. Если нет, их снова переворачивают, и ход переходит к следующему игроку.
-
-Pairon тренирует память и внимание: кто помнит, где лежала каждая карта, быстрее находит пары.
-
-Играть могут до четырёх игроков, в том числе против робота.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -349,6 +333,26 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>End Help</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Цель игры — найти как можно больше пар карт за как можно меньшее число ходов и набрать больше всех очков.
+
+Карты лежат рубашкой вверх вперемешку, и их открывают по две. Если это пара, карты уходят с поля, и тот же игрок ходит ещё раз. Если нет, их снова переворачивают, и ход переходит к следующему игроку.
+
+Pairon тренирует память и внимание: кто помнит, где лежала каждая карта, быстрее находит пары.
+
+Играть могут до четырёх игроков, в том числе против робота.
+
+Если отмечен «Звук», короткий звук отмечает каждую карту, пару, промах и конец игры.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +480,10 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: не удалось загрузить файл картинки %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
     </message>
 </context>
 <context>

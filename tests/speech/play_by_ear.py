@@ -230,9 +230,10 @@ def setup(ear):
     choose(ear, "Players", "1", "Down", "2")
     ear.press("Tab", r"^Multiple Pairs check box")
     ear.press("Tab", r"^Highlight Selected check box")
+    ear.press("Tab", r"^Sound check box")
     choose(ear, "Height", "3", "Up", "2")
     choose(ear, "Width", "6", "Up", "4")
-    for _ in range(6):
+    for _ in range(7):
         ear.press("shift+Tab")
     ear.press("shift+Tab", r"^New Game push button")
     ear.press("F2", r"^notification No game is on\.", "the state before a game")

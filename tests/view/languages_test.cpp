@@ -177,6 +177,7 @@ TEST(Languages, EveryTextTheGameShowsHasAFinishedEntryInEveryCatalogue) {
     // Some of the texts of each kind: the enumeration itself must work.
     for (const Asked& known : {Asked{"MainWindow", "Player to Select Cards", "", false},
                                Asked{"MainWindow", "Shocking", "", false}, Asked{"MainWindow", "End Game", "", false},
+                               Asked{"MainWindow", "Sound", "", false},
                                Asked{"HelpWindow", "About Pairon", "", false},
                                Asked{"Accessibility", "music note", "", false}}) {
         EXPECT_EQ(recorder.asked.count(known), 1u) << known.context << ": " << known.source;

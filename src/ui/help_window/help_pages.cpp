@@ -41,7 +41,10 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "where each card lay find the pairs sooner.\n"
     "\n"
     "Up to four players can take part, and you can compete against the "
-    "computer too.");
+    "computer too.\n"
+    "\n"
+    "With “Sound” ticked, a short sound marks each card, pair, miss and the "
+    "end of the game.");
 
 constexpr std::string_view kStarting =
 QT_TRANSLATE_NOOP("HelpWindow",

@@ -27,6 +27,7 @@ namespace {
     QT_TRANSLATE_NOOP("MainWindow", "Background Picture"),
     QT_TRANSLATE_NOOP("MainWindow", "Multiple Pairs"),
     QT_TRANSLATE_NOOP("MainWindow", "Highlight Selected"),
+    QT_TRANSLATE_NOOP("MainWindow", "Sound"),
     QT_TRANSLATE_NOOP("MainWindow", "Commentary"),
     QT_TRANSLATE_NOOP("MainWindow", "Player to Select Cards"),
     QT_TRANSLATE_NOOP("MainWindow", "Pairs Remaining"),
