@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -130,13 +131,26 @@ HelpWindow::HelpWindow(const QIcon& icon, QWidget* parent) : QWidget(parent) {
 
     for (int k = kPageCount - 2; k >= 0; --k) BuildTextPage(k);
 
-    setTabOrder(tabHelp_, cmdEnd_);
+    // Tab goes from the tabs into the shown page's text, then to End Help;
+    // the hidden pages are passed by.
+    QWidget* previous = tabHelp_;
+    for (QWidget* page : fraHelp_) {
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            label->setFocusPolicy(Qt::TabFocus);
+            setTabOrder(previous, label);
+            previous = label;
+        }
+    }
+    setTabOrder(previous, cmdEnd_);
     connect(tabHelp_, &TabStrip::tabSelected, this, [this] { tabHelp_Click(); });
     connect(cmdEnd_, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+    // Only the Introduction is shown: a screen reader would read the pages
+    // under it too, covered or not.
+    tabHelp_Click();
 }
 
 void HelpWindow::BuildTextPage(int k) {
@@ -182,5 +196,13 @@ void HelpWindow::tabHelp_Click() {
 }
 
 void HelpWindow::cmdEnd_Click() { hide(); }
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdEnd_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 }  // namespace pairon

@@ -28,7 +28,11 @@ public:
     // Shows the page of the selected tab, and only that one.
     void tabHelp_Click();
     // End Help: hides the window, keeping its tab and page for next time.
+    // Escape does the same.
     void cmdEnd_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildTextPage(int k);
