@@ -131,15 +131,12 @@ HelpWindow::HelpWindow(const QIcon& icon, QWidget* parent) : QWidget(parent) {
 
     for (int k = kPageCount - 2; k >= 0; --k) BuildTextPage(k);
 
-    // Tab goes from the tabs into the shown page's text, then to End Help;
-    // the hidden pages are passed by.
+    // Tab goes from the tabs to the shown page, which reads out its text,
+    // then to End Help; the hidden pages are passed by.
     QWidget* previous = tabHelp_;
     for (QWidget* page : fraHelp_) {
-        for (QLabel* label : page->findChildren<QLabel*>()) {
-            label->setFocusPolicy(Qt::TabFocus);
-            setTabOrder(previous, label);
-            previous = label;
-        }
+        setTabOrder(previous, page);
+        previous = page;
     }
     setTabOrder(previous, cmdEnd_);
     connect(tabHelp_, &TabStrip::tabSelected, this, [this] { tabHelp_Click(); });

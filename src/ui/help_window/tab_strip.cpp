@@ -260,7 +260,9 @@ void TabStrip::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-TabPage::TabPage(const TabStrip& strip, QWidget* parent) : QWidget(parent), strip_(strip) {}
+TabPage::TabPage(const TabStrip& strip, QWidget* parent) : QWidget(parent), strip_(strip) {
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void TabPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);

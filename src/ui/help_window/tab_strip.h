@@ -75,8 +75,10 @@ private:
 
 // A page that lies over the body of a tab strip. It paints the body's own
 // background under itself, so it hides the pages beneath it without showing
-// a seam against the frame around it.
+// a seam against the frame around it. It is a stop of the focus order, where
+// a screen reader reads the text of its labels, all of it at once.
 class TabPage : public QWidget {
+    Q_OBJECT
 public:
     TabPage(const TabStrip& strip, QWidget* parent);
 

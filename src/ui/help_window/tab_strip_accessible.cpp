@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QPointer>
+#include <QTextDocument>
 #include <QWidget>
 #include <QWindow>
 #include <vector>
@@ -12,6 +14,8 @@
 namespace pairon {
 
 namespace {
+
+TabReportListener tabReportListener = nullptr;
 
 // One tab of the strip. It holds no state of its own: it reads the strip each
 // time it is asked, so it never lags behind the selection.
@@ -115,20 +119,54 @@ private:
     mutable std::vector<QAccessible::Id> ids_;
 };
 
+// A page reads as one text: that of its labels, one after the other. The
+// labels themselves are left out, so the text is not found twice.
+class TabPageAccessible : public QAccessibleWidget {
+public:
+    explicit TabPageAccessible(QWidget* page) : QAccessibleWidget(page, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
+        QStringList lines;
+        for (const QLabel* label : widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (label->isHidden()) continue;
+            if (label->textFormat() == Qt::RichText) {
+                QTextDocument document;
+                document.setHtml(label->text());
+                lines << document.toPlainText();
+            } else {
+                lines << label->text();
+            }
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+};
+
 }  // namespace
 
 QAccessibleInterface* TabStripInterface(const QString& className, QObject* object) {
-    if (className == QLatin1String("pairon::TabStrip") && object && object->isWidgetType()) {
-        return new TabStripAccessible(static_cast<TabStrip*>(object));
-    }
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("pairon::TabStrip")) return new TabStripAccessible(static_cast<TabStrip*>(object));
+    if (className == QLatin1String("pairon::TabPage")) return new TabPageAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
+
+void ListenToTabReports(TabReportListener listener) { tabReportListener = listener; }
 
 void ReportFocusedTab(TabStrip& strip) {
     if (!strip.hasFocus() || strip.CurrentIndex() < 0) return;
     QAccessibleEvent event(&strip, QAccessible::Focus);
     event.setChild(strip.CurrentIndex());
-    QAccessible::updateAccessibility(&event);
+    if (tabReportListener) {
+        tabReportListener(&event);
+    } else {
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }  // namespace pairon
