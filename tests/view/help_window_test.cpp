@@ -183,6 +183,11 @@ QStringList ShownTexts(QAccessibleInterface* node) {
     return texts;
 }
 
+// What a screen reader reads of page k.
+QString PageText(const HelpWindow& help, int k) {
+    return QAccessible::queryAccessibleInterface(help.Page(k))->text(QAccessible::Name);
+}
+
 TEST(HelpWindow, AScreenReaderHearsEachTopicWithItsPlaceReadsOnlyTheShownPageAndEscapeEndsHelp) {
     struct Listening {
         Listening() {
@@ -224,7 +229,7 @@ TEST(HelpWindow, AScreenReaderHearsEachTopicWithItsPlaceReadsOnlyTheShownPageAnd
         // Of the pages' texts, only the shown page's is there to be read.
         const QStringList shown = ShownTexts(QAccessible::queryAccessibleInterface(help));
         for (int p = 0; p < HelpWindow::kPageCount; ++p) {
-            const QString text = QAccessible::queryAccessibleInterface(help->Page(p))->text(QAccessible::Name);
+            const QString text = PageText(*help, p);
             ASSERT_FALSE(text.isEmpty()) << p;
             EXPECT_EQ(shown.contains(text), p == k) << p;
         }
@@ -232,8 +237,8 @@ TEST(HelpWindow, AScreenReaderHearsEachTopicWithItsPlaceReadsOnlyTheShownPageAnd
     expectShown(0);
 
     // Every move of the arrows reports the newly selected tab.
-    const std::vector<std::pair<Qt::Key, int>> moves{
-        {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_End, 5}, {Qt::Key_Left, 4}, {Qt::Key_Home, 0}, {Qt::Key_Right, 1}};
+    const std::vector<std::pair<Qt::Key, int>> moves{{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_End, 5},
+                                                     {Qt::Key_Left, 4},  {Qt::Key_Home, 0},  {Qt::Key_Right, 1}};
     std::vector<int> reported{0};
     for (const auto& [key, k] : moves) {
         QTest::keyClick(tabs, key);
@@ -246,7 +251,7 @@ TEST(HelpWindow, AScreenReaderHearsEachTopicWithItsPlaceReadsOnlyTheShownPageAnd
     // strip, the selected tab is told again.
     QTest::keyClick(tabs, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), help->Page(1));
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(help->Page(1))->text(QAccessible::Name).startsWith("The aim of the game"));
+    EXPECT_TRUE(PageText(*help, 1).startsWith("The aim of the game"));
     QTest::keyClick(help->Page(1), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), help->EndButton());
     QTest::keyClick(help->EndButton(), Qt::Key_Backtab);
@@ -258,7 +263,7 @@ TEST(HelpWindow, AScreenReaderHearsEachTopicWithItsPlaceReadsOnlyTheShownPageAnd
     // The About page reads all four of its texts.
     ChooseTab(*help, 5);
     expectShown(5);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(help->Page(5))->text(QAccessible::Name).contains("MIT License"));
+    EXPECT_TRUE(PageText(*help, 5).contains("MIT License"));
 
     // Escape ends help as End Help does, keeping the tab and its page.
     ChooseTab(*help, 3);

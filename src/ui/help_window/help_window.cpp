@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>

@@ -191,8 +191,8 @@ void TabStrip::ChooseTab(int index) {
     current_ = index;
     Relayout();
     emit tabSelected(index);
-    // A screen reader speaks the tab that takes the focus, after its page has
-    // come up; the same tab chosen again is not spoken twice.
+    // A screen reader speaks the tab that takes the focus, once its page has
+    // come up.
     ReportFocusedTab(*this);
 }
 

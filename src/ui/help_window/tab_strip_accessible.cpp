@@ -89,7 +89,8 @@ public:
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
         while (static_cast<int>(ids_.size()) <= index) {
-            ids_.push_back(QAccessible::registerAccessibleInterface(new TabItem(Strip(), static_cast<int>(ids_.size()))));
+            auto* item = new TabItem(Strip(), static_cast<int>(ids_.size()));
+            ids_.push_back(QAccessible::registerAccessibleInterface(item));
         }
         return QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(index)]);
     }
