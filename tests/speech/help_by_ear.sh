@@ -41,6 +41,8 @@ hear() {
     fi
     for _ in $(seq 80); do
         if spoken_since "$from" | grep -q -E "$2"; then
+            # The rest of the same utterance, to print it whole.
+            sleep 0.3
             echo "[${1:-start}] $(spoken_since "$from" | grep -v -E "^'(tab|left shift|space|escape|right|left|end|home|return) ?'" |
                 sed "s/{'established'.*//" | cut -c1-150 | tr '\n' ' ')"
             return 0
@@ -51,6 +53,12 @@ hear() {
     exit 1
 }
 
+# The screen reader runs once for each user: it does not start beside
+# another one of the same user's, even on another desktop.
+if grep -q "Another screen reader process is already running" "$ORCA_LOG" 2>/dev/null; then
+    echo "FAILED: the screen reader did not start, another one of this user's runs"
+    exit 1
+fi
 hear "" "^'New Game push button" "the window's first control"
 # Help is the last stop of the focus order, just before New Game.
 hear shift+Tab "^'Help push button" "Help"
