@@ -2,7 +2,7 @@
 # Builds the game and its bench programs (Release, into build-bench) and runs
 # the benchmarks of the game's budgets.
 #
-#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|all]
+#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|all]
 #
 #   startup   start-up time and peak memory, game against an empty window (Xvfb)
 #   memory    the same peak memory, then resident memory over 200 games
@@ -11,6 +11,7 @@
 #   engine    the simulator's throughput on one core
 #   profile   where the simulator's instructions go (callgrind)
 #   scale     New Game, card click and computer pick for every board size
+#   speech    an event to its sentence queued for the screen reader (offscreen)
 #   all       every one of the above, in that order
 #
 # Environment: RUNS (start-up runs of each program, default 15), BUILD (the
@@ -79,7 +80,7 @@ build() {
     [ "${SKIP_BUILD:-0}" = 1 ] && return 0
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g >/dev/null
     cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
-        bench-startup-runner bench-response bench-scale bench-memory
+        bench-startup-runner bench-response bench-scale bench-memory bench-speech
 }
 
 machine() {
@@ -128,6 +129,13 @@ response() {
     echo "== Response"
     machine
     "$bin/bench-response" --games 60
+}
+
+speech() {
+    echo "== Speech"
+    machine
+    "$bin/bench-speech" --games 40 --width 4 --height 2
+    "$bin/bench-speech" --games 10
 }
 
 # Processor time all threads of a process have used, in nanoseconds.
@@ -227,6 +235,7 @@ case $what in
     engine) build && engine ;;
     profile) build && profile ;;
     scale) build && scale ;;
-    all) build && startup && memory && response && idle && engine && profile && scale ;;
-    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|all]" >&2; exit 2 ;;
+    speech) build && speech ;;
+    all) build && startup && memory && response && idle && engine && profile && scale && speech ;;
+    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|all]" >&2; exit 2 ;;
 esac

@@ -196,12 +196,12 @@
         <translation>Score van %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>De kaarten op het speelveld. Met de pijltjestoetsen ga je van kaart naar kaart, Home en End gaan naar de eerste en de laatste kaart, spatie of Enter draait de gemarkeerde kaart om.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Speelveld, geen kaarten</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>De kaarten op het speelveld. Met de pijltjestoetsen ga je van kaart naar kaart, Home en End gaan naar de eerste en de laatste kaart, spatie of Enter draait de gemarkeerde kaart om. F2 zegt wie aan de beurt is, de punten en de paren die over zijn.</translation>
     </message>
 </context>
 <context>
@@ -519,6 +519,89 @@ Je vond %2
 paren in
 %n beurten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>De computer begint. F2 zegt de stand.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>%1 begint. F2 zegt de stand.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>Computer draait om: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Een paar voor %1! Punten: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Een paar voor %1! Punten: %2. Paren over: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Geen paar.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Geen paar. Nu speelt de computer.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Geen paar. Jij bent aan de beurt, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>Het spel is voorbij. Kies het speelveld en druk dan op Nieuw spel.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Punten: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Er loopt geen spel. Kies het speelveld en druk dan op Nieuw spel.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Vul de spelers in en druk dan op Klaar.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>%1 is aan de beurt. Punten: %2. Paren over: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Even wachten: de computer speelt.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Druk nog eens om een kaart om te draaien.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>De kaarten liggen weer dicht. Druk nog eens om een kaart om te draaien.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Nieuw spel, %1 bij %2 kaarten. Op de knop Nieuw spel staat nu Stoppen. Vul de spelers in en druk dan op Klaar.</translation>
     </message>
 </context>
 </TS>

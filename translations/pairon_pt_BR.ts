@@ -196,12 +196,12 @@
         <translation>Pontos de %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>As cartas da mesa. As setas passam de uma carta para outra, Home e End vão para a primeira e a última carta, Espaço ou Enter vira a carta marcada.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Mesa de jogo, sem cartas</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>As cartas da mesa. As setas passam de uma carta para outra, Home e End vão para a primeira e a última carta, Espaço ou Enter vira a carta marcada. F2 diz de quem é a vez, os pontos e os pares restantes.</translation>
     </message>
 </context>
 <context>
@@ -519,6 +519,89 @@ Você achou
 %2 pares em
 %n rodadas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>A máquina começa. F2 diz os pontos.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>%1 começa. F2 diz os pontos.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>A máquina vira %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Um par para %1! Pontos: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Um par para %1! Pontos: %2. Pares restantes: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Não é par.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Não é par. Agora a máquina joga.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Não é par. Sua vez, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>O jogo acabou. Escolha a mesa e aperte Novo jogo.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Pontos: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Nenhum jogo em andamento. Escolha a mesa e aperte Novo jogo.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Escreva os jogadores e aperte Pronto.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>Vez de %1. Pontos: %2. Pares restantes: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Espere: a máquina está jogando.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Aperte de novo para virar uma carta.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>As cartas estão viradas para baixo de novo. Aperte de novo para virar uma carta.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Jogo novo, %1 por %2 cartas. O botão Novo jogo agora diz Encerrar. Escreva os jogadores e aperte Pronto.</translation>
     </message>
 </context>
 </TS>

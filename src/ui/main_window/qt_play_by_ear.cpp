@@ -43,7 +43,7 @@ QString Outcome(const MainForm& form) {
 QString Sentence(const Happening& h, const MainForm& form) {
     switch (h.kind) {
         case HappeningKind::GameDealt:
-            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. Enter the players, then press Done."))
+            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done."))
                 .arg(BoardWidth(form))
                 .arg(BoardHeight(form));
         case HappeningKind::PlayStarted:
@@ -184,9 +184,10 @@ void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& 
     if (playerInput_) inputHeard_ = inputs_;
     for (const Happening& h : happenings) {
         if (h.kind != HappeningKind::PlayStarted || h.computer) continue;
-        // The first player is a human: the board takes the focus, and the
-        // screen reader names the marked card before the game speaks.
-        if (BoardNavigator* board = view_.Board(); board && board->isEnabled()) {
+        // The first player is a human: with a screen reader listening, the
+        // board takes the focus, and the screen reader names the marked card
+        // before the game speaks. Without one the window stays as it was.
+        if (BoardNavigator* board = view_.Board(); board && board->isEnabled() && announcer_.ScreenReaderListening()) {
             board->setFocus(Qt::OtherFocusReason);
             announcer_.Hold(board->accessibleName() + board->accessibleDescription());
         }
