@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "game/main_form.h"
@@ -32,10 +33,17 @@ public:
     // from what the file is known to hold; returns whether the file holds it (true when keeping nothing).
     bool Save(const MainForm& form);
 
+    // The window's zoom in percent as the file held it at Restore(), if it
+    // holds one the game offers.
+    std::optional<int> RememberedZoom() const;
+    // The zoom to keep, written with the setup at the next Save().
+    void KeepZoom(int percent);
+
 private:
     QString path_;
     std::map<std::string, std::string> held_;  // what the file holds, as last read or written
     bool saveFailureTold_ = false;
+    std::optional<int> zoom_;  // the zoom to keep, once it has changed
 };
 
 }  // namespace pairon
