@@ -66,8 +66,8 @@ hear "" "^'New Game push button" "the window's first control"
 hear shift+Tab "^'Help push button" "Help"
 hear space "^'Introduction page tab\." "the first topic as the window opens"
 hear Right "^'Aim of the Game page tab\." "the second topic"
-# Where Am I tells the topic's place among the six.
-hear KP_Enter "^'2 of 6\." "the place of the second topic"
+# Each topic tells its place among the six, and that it is the chosen one.
+hear "" "^'2 of 6, selected\." "the place of the second topic"
 hear End "^'About Pairon page tab\." "the last topic"
 hear Left "^'Playing the Game page tab\." "the fifth topic"
 hear Tab "F2 reads all of that out at any time" "the text of the Playing page"
