@@ -265,22 +265,6 @@ Bei einem Computer erscheint dort stattdessen eine Liste für seine Spielstärke
 Willst du die Optionen doch noch ändern, kommst du mit „Aufhören“ zu ihnen zurück.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Nach „Fertig“ kommt das „Spielfeld“ mit allen Karten zurück. „Aufhören“ führt weiterhin zu den Optionen.
-
-Wenn nicht der Computer dran ist, klickst du nacheinander zwei Karten an. Ist der Computer dran, wählt er seine Karten selbst: Warte einfach und schau zu.
-
-Links zeigen „Spielverlauf“ und „Punktestand“ die Punkte jedes Spielers, wie viele Paare übrig sind und wer dran ist. Der Regler „Tempo“ bestimmt, wie schnell Karten umgedreht werden und wie schnell der Computer wählt.
-
-Zwei Karten, die nicht zusammenpassen, drehst du mit einem Klick auf eine Karte früher um. Sind alle Karten weg, erscheint das Ergebnis; für ein neues Spiel drückst du „Aufhören“ und dann „Neues Spiel“.</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Einführung</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte 
 Bis zu vier Spieler können mitspielen, auch gegen den Computer.
 
 Mit „Ton“ erklingt ein kurzer Klang bei jeder Karte, jedem Paar, jedem Fehlgriff und am Spielende.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Nach „Fertig“ kommt das „Spielfeld“ mit allen Karten zurück. „Aufhören“ führt weiterhin zu den Optionen.
+
+Wenn nicht der Computer dran ist, klickst du nacheinander zwei Karten an oder nimmst die Pfeiltasten und die Leertaste. Ist der Computer dran, wählt er seine Karten selbst: Warte einfach und schau zu.
+
+Links zeigen „Spielverlauf“ und „Punktestand“ die Punkte jedes Spielers, wie viele Paare übrig sind und wer dran ist; F2 liest das jederzeit vor, und ein Screenreader sagt jede Karte, jedes Paar und jeden Fehlgriff an. Der Regler „Tempo“ bestimmt, wie schnell Karten umgedreht werden und wie schnell der Computer wählt.
+
+Zwei Karten, die nicht zusammenpassen, drehst du mit einem Klick auf eine Karte früher um. Sind alle Karten weg, erscheint das Ergebnis; für ein neues Spiel drückst du „Aufhören“ und dann „Neues Spiel“.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
     </message>
 </context>
 <context>

@@ -265,22 +265,6 @@ Para el ordenador, esa casilla se cambia por otra lista con su nivel, de «Excel
 Si al final quieres cambiar las opciones, pulsa «Terminar» para volver a ellas.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Tras «Listo» vuelve el «Tablero» con todas las cartas. «Terminar» te sigue llevando a las opciones.
-
-Cuando no le toca al ordenador, haz clic en dos cartas, una tras otra. En el turno del ordenador, él elige sus cartas solo: espera y mira.
-
-A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca. La barra «Ritmo» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
-
-Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta. Cuando no quedan cartas, aparece el resultado; para jugar otra vez, pulsa «Terminar» y luego «Empezar».</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Introducción</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada
 Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.
 
 Con «Sonido» marcado, un sonido breve señala cada carta, pareja, fallo y el final de la partida.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Tras «Listo» vuelve el «Tablero» con todas las cartas. «Terminar» te sigue llevando a las opciones.
+
+Cuando no le toca al ordenador, haz clic en dos cartas, una tras otra, o usa las flechas y la barra espaciadora. En el turno del ordenador, él elige sus cartas solo: espera y mira.
+
+A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca; F2 lo lee en voz alta cuando quieras, y un lector de pantalla anuncia cada carta, cada pareja y cada fallo. La barra «Ritmo» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
+
+Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta. Cuando no quedan cartas, aparece el resultado; para jugar otra vez, pulsa «Terminar» y luego «Empezar».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, seleccionado</translation>
     </message>
 </context>
 <context>

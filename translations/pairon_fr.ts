@@ -265,22 +265,6 @@ Pour l’ordinateur, cette case devient une autre liste qui règle son niveau, d
 Pour modifier encore les options, appuie sur «&#xa0;Arrêter&#xa0;» pour y revenir.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Après «&#xa0;C’est parti&#xa0;!&#xa0;», la «&#xa0;Table de jeu&#xa0;» revient avec toutes les cartes. «&#xa0;Arrêter&#xa0;» ramène toujours aux options.
-
-Quand ce n’est pas le tour de l’ordinateur, clique sur deux cartes l’une après l’autre. Pendant son tour, l’ordinateur choisit ses cartes tout seul&#xa0;: il suffit de regarder.
-
-À gauche, «&#xa0;Commentaire&#xa0;» et «&#xa0;Scores&#xa0;» montrent le score de chacun, les paires restantes et à qui c’est le tour. Le curseur «&#xa0;Vitesse&#xa0;» règle la vitesse à laquelle les cartes se retournent et l’ordinateur joue.
-
-Deux cartes différentes se retournent plus tôt si tu cliques encore sur une carte. Quand toutes les cartes sont prises, le résultat s’affiche&#xa0;; pour rejouer, appuie sur «&#xa0;Arrêter&#xa0;» puis sur «&#xa0;Jouer&#xa0;».</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Introduction</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la pl
 Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.
 
 Avec «&#xa0;Son&#xa0;» coché, un petit son marque chaque carte, paire, erreur et la fin de la partie.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Après «&#xa0;C’est parti&#xa0;!&#xa0;», la «&#xa0;Table de jeu&#xa0;» revient avec toutes les cartes. «&#xa0;Arrêter&#xa0;» ramène toujours aux options.
+
+Quand ce n’est pas le tour de l’ordinateur, clique sur deux cartes l’une après l’autre, ou utilise les flèches et la barre d’espace. Pendant son tour, l’ordinateur choisit ses cartes tout seul&#xa0;: il suffit de regarder.
+
+À gauche, «&#xa0;Commentaire&#xa0;» et «&#xa0;Scores&#xa0;» montrent le score de chacun, les paires restantes et à qui c’est le tour&#xa0;; F2 lit tout cela à voix haute à tout moment, et un lecteur d’écran annonce chaque carte, chaque paire et chaque essai raté. Le curseur «&#xa0;Vitesse&#xa0;» règle la vitesse à laquelle les cartes se retournent et l’ordinateur joue.
+
+Deux cartes différentes se retournent plus tôt si tu cliques encore sur une carte. Quand toutes les cartes sont prises, le résultat s’affiche&#xa0;; pour rejouer, appuie sur «&#xa0;Arrêter&#xa0;» puis sur «&#xa0;Jouer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, sélectionné</translation>
     </message>
 </context>
 <context>

@@ -265,22 +265,6 @@ Per il computer, la casella diventa un altro elenco che ne fissa il livello, da 
 Se vuoi ancora cambiare le opzioni, premi «Fine partita» per tornarci.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Dopo «Fatto» torna il «Tavolo di gioco» con tutte le carte. «Fine partita» riporta sempre alle opzioni.
-
-Quando non tocca al computer, fai clic su due carte, una dopo l’altra. Nel turno del computer, lui sceglie le carte da solo: aspetta e guarda.
-
-A sinistra, «Commento» e «Punteggio» mostrano i punti di ogni giocatore, quante coppie restano e a chi tocca. Il cursore «Velocità» decide quanto in fretta si girano le carte e quanto in fretta sceglie il computer.
-
-Due carte diverse si rigirano prima se fai di nuovo clic su una carta. Quando le carte sono finite compare il risultato; per una nuova partita premi «Fine partita» e poi «Nuova partita».</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Introduzione</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta 
 Possono giocare fino a quattro giocatori, anche contro il computer.
 
 Con «Suono» spuntato, un breve suono segna ogni carta, coppia, errore e la fine della partita.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Dopo «Fatto» torna il «Tavolo di gioco» con tutte le carte. «Fine partita» riporta sempre alle opzioni.
+
+Quando non tocca al computer, fai clic su due carte, una dopo l’altra, oppure usa le frecce e la barra spaziatrice. Nel turno del computer, lui sceglie le carte da solo: aspetta e guarda.
+
+A sinistra, «Commento» e «Punteggio» mostrano i punti di ogni giocatore, quante coppie restano e a chi tocca; F2 legge tutto questo ad alta voce in ogni momento, e un lettore di schermo annuncia ogni carta, ogni coppia e ogni tentativo a vuoto. Il cursore «Velocità» decide quanto in fretta si girano le carte e quanto in fretta sceglie il computer.
+
+Due carte diverse si rigirano prima se fai di nuovo clic su una carta. Quando le carte sono finite compare il risultato; per una nuova partita premi «Fine partita» e poi «Nuova partita».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, selezionato</translation>
     </message>
 </context>
 <context>

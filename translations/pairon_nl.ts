@@ -265,22 +265,6 @@ Voor de computer wordt dat tekstvak een andere lijst met zijn niveau, van “Uit
 Wil je de opties toch nog veranderen, druk dan op “Stoppen” om terug te gaan.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Na “Klaar” komt het “Speelveld” met alle kaarten terug. “Stoppen” brengt je nog steeds terug naar de opties.
-
-Als de computer niet aan de beurt is, klik je na elkaar op twee kaarten. Tijdens de beurt van de computer kiest hij zelf zijn kaarten: wacht en kijk.
-
-Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is. De schuif “Tempo” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
-
-Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaart te klikken. Zijn alle kaarten weg, dan verschijnt de uitslag; voor een nieuw spel druk je op “Stoppen” en dan op “Nieuw spel”.</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Inleiding</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vin
 Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.
 
 Met “Geluid” aangevinkt klinkt een kort geluid bij elke kaart, elk paar, elke misser en het einde.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Na “Klaar” komt het “Speelveld” met alle kaarten terug. “Stoppen” brengt je nog steeds terug naar de opties.
+
+Als de computer niet aan de beurt is, klik je na elkaar op twee kaarten, of gebruik je de pijltjestoetsen en de spatiebalk. Tijdens de beurt van de computer kiest hij zelf zijn kaarten: wacht en kijk.
+
+Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is; F2 leest dat op elk moment voor, en een schermlezer meldt elke kaart, elk paar en elke misser. De schuif “Tempo” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
+
+Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaart te klikken. Zijn alle kaarten weg, dan verschijnt de uitslag; voor een nieuw spel druk je op “Stoppen” en dan op “Nieuw spel”.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, gekozen</translation>
     </message>
 </context>
 <context>

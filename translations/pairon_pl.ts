@@ -265,22 +265,6 @@ Dla komputera to pole zmienia się w drugą listę, która ustala jego poziom, o
 Aby jednak zmienić opcje, naciśnij „Zakończ grę” i wróć do nich.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Po „Gotowe” wraca „Plansza” ze wszystkimi kartami. „Zakończ grę” nadal prowadzi z powrotem do opcji.
-
-Gdy nie gra komputer, klikasz po kolei dwie karty. Gdy gra komputer, wybiera karty sam: po prostu czekaj i patrz.
-
-Po lewej „Komentarz” i „Wyniki” pokazują punkty każdego gracza, ile par zostało i czyja jest kolej. Suwak „Tempo gry” ustala, jak szybko karty się odwracają i jak szybko wybiera komputer.
-
-Dwie niepasujące karty odwrócisz wcześniej, klikając jeszcze raz w kartę. Gdy wszystkie karty znikną, pojawi się wynik; aby zagrać znowu, naciśnij „Zakończ grę”, a potem „Nowa gra”.</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Wstęp</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda kar
 Grać może do czterech graczy, także przeciwko komputerowi.
 
 Gdy „Dźwięk” jest zaznaczony, krótki dźwięk oznacza każdą kartę, parę, pudło i koniec gry.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Po „Gotowe” wraca „Plansza” ze wszystkimi kartami. „Zakończ grę” nadal prowadzi z powrotem do opcji.
+
+Gdy nie gra komputer, klikasz po kolei dwie karty albo używasz strzałek i spacji. Gdy gra komputer, wybiera karty sam: po prostu czekaj i patrz.
+
+Po lewej „Komentarz” i „Wyniki” pokazują punkty każdego gracza, ile par zostało i czyja jest kolej; F2 odczytuje to w każdej chwili, a czytnik ekranu ogłasza każdą kartę, każdą parę i każde pudło. Suwak „Tempo gry” ustala, jak szybko karty się odwracają i jak szybko wybiera komputer.
+
+Dwie niepasujące karty odwrócisz wcześniej, klikając jeszcze raz w kartę. Gdy wszystkie karty znikną, pojawi się wynik; aby zagrać znowu, naciśnij „Zakończ grę”, a potem „Nowa gra”.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, wybrane</translation>
     </message>
 </context>
 <context>

@@ -265,22 +265,6 @@ Para a máquina, essa caixa vira outra lista, que define o nível dela, de “Ex
 Se quiser mudar as opções, clique em “Encerrar” para voltar a elas.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Depois de “Pronto”, a “Mesa de jogo” volta com todas as cartas. “Encerrar” continua levando de volta às opções.
-
-Quando não é a vez da máquina, clique em duas cartas, uma depois da outra. Na vez da máquina, ela escolhe as cartas sozinha: é só esperar e olhar.
-
-À esquerda, “Comentários” e “Placar” mostram os pontos de cada jogador, quantos pares faltam e de quem é a vez. O controle “Ritmo” define a velocidade com que as cartas viram e com que a máquina escolhe.
-
-Duas cartas que não formam par viram antes se você clicar de novo numa carta. Quando acabarem as cartas, aparece o resultado; para um novo jogo, clique em “Encerrar” e depois em “Novo jogo”.</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Introdução</translation>
     </message>
@@ -353,6 +337,30 @@ O Pairon treina a memória e a concentração: quem lembra onde estava cada cart
 Até quatro jogadores podem participar, e dá para jogar contra a máquina também.
 
 Com “Som” marcado, um som curto marca cada carta, par, erro e o fim da partida.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Depois de “Pronto”, a “Mesa de jogo” volta com todas as cartas. “Encerrar” continua levando de volta às opções.
+
+Quando não é a vez da máquina, clique em duas cartas, uma depois da outra, ou use as setas e a barra de espaço. Na vez da máquina, ela escolhe as cartas sozinha: é só esperar e olhar.
+
+À esquerda, “Comentários” e “Placar” mostram os pontos de cada jogador, quantos pares faltam e de quem é a vez; F2 lê tudo isso em voz alta a qualquer momento, e um leitor de tela anuncia cada carta, cada par e cada erro. O controle “Ritmo” define a velocidade com que as cartas viram e com que a máquina escolhe.
+
+Duas cartas que não formam par viram antes se você clicar de novo numa carta. Quando acabarem as cartas, aparece o resultado; para um novo jogo, clique em “Encerrar” e depois em “Novo jogo”.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, selecionado</translation>
     </message>
 </context>
 <context>

@@ -265,22 +265,6 @@ To change the options after all, press “End Game” to go back to them.</sourc
 Чтобы всё же изменить настройки, нажми «Закончить» и вернись к ним.</translation>
     </message>
     <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>После «Готово» снова появляется «Игровое поле» со всеми картами. «Закончить» по-прежнему возвращает к настройкам.
-
-Когда ходит не робот, щёлкни по очереди две карты. Когда ходит робот, он сам выбирает карты: просто жди и смотри.
-
-Слева «Комментарий» и «Счёт» показывают очки каждого игрока, сколько пар осталось и чей ход. Ползунок «Темп игры» задаёт, как быстро переворачиваются карты и как быстро выбирает робот.
-
-Две несовпавшие карты можно перевернуть раньше, щёлкнув ещё раз по карте. Когда карты кончатся, появится итог; для новой игры нажми «Закончить», а потом «Новая игра».</translation>
-    </message>
-    <message>
         <source>Introduction</source>
         <translation>Введение</translation>
     </message>
@@ -353,6 +337,30 @@ Pairon тренирует память и внимание: кто помнит,
 Играть могут до четырёх игроков, в том числе против робота.
 
 Если отмечен «Звук», короткий звук отмечает каждую карту, пару, промах и конец игры.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>После «Готово» снова появляется «Игровое поле» со всеми картами. «Закончить» по-прежнему возвращает к настройкам.
+
+Когда ходит не робот, щёлкни по очереди две карты или выбери их стрелками и пробелом. Когда ходит робот, он сам выбирает карты: просто жди и смотри.
+
+Слева «Комментарий» и «Счёт» показывают очки каждого игрока, сколько пар осталось и чей ход; F2 в любой момент читает это вслух, а программа чтения с экрана называет каждую карту, каждую пару и каждый промах. Ползунок «Темп игры» задаёт, как быстро переворачиваются карты и как быстро выбирает робот.
+
+Две несовпавшие карты можно перевернуть раньше, щёлкнув ещё раз по карте. Когда карты кончатся, появится итог; для новой игры нажми «Закончить», а потом «Новая игра».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, выбрано</translation>
     </message>
 </context>
 <context>
