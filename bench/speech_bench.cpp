@@ -43,7 +43,9 @@ int main(int argc, char** argv) {
     clock.start();
     Stamp before(clock);
     d.View().Listen(&before);
+    const qint64 made = clock.nsecsElapsed();
     PlayByEar ear(d.View());
+    const qint64 madeIn = clock.nsecsElapsed() - made;
     // As with a screen reader listening, so every announcement is shown.
     ear.Announcements().AssumeScreenReader(true);
     Stamp after(clock);
@@ -93,6 +95,7 @@ int main(int argc, char** argv) {
     }
     std::printf("speech: %d games of %d x %d, a human against an \"Average\" computer\n", run.games, run.width,
                 run.height);
+    std::printf("    making the listener (its label, F2, its event filter): %.3f ms\n", static_cast<double>(madeIn) / 1e6);
     Line("card click or tick to its sentence queued", toQueued);
     Line("New Game, Done, End Game to it", buttonToQueued);
     Line("putting the sentence together", sentence);
