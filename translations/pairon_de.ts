@@ -203,6 +203,56 @@
         <source>Game Window, no cards</source>
         <translation>Spielfeld, keine Karten</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Diese Dateien konnten nicht gelesen werden und wurden ausgelassen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck &quot;%1&quot; has %n picture(s).</source>
+        <translation>
+            <numerusform>Der Kartensatz „%1“ hat %n Bild.</numerusform>
+            <numerusform>Der Kartensatz „%1“ hat %n Bilder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Kein Kartensatz angelegt: %1 enthält kein lesbares JPEG-, PNG- oder BMP-Bild.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Kein Kartensatz angelegt: Die Bilder konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Bilder für „%1“ werden gelesen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Name des neuen Kartensatzes:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Diesen Kartensatz entfernen? Seine Kartenbilder werden gelöscht; die Fotos, aus denen er entstand, bleiben, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: Der Kartensatz „%1“ ist nicht mehr in %2; es wird mit den Standardkarten gespielt.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -472,6 +522,22 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: Die Bilddatei %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Bilder hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Kartensatz entfernen…</translation>
     </message>
 </context>
 <context>

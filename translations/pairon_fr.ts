@@ -203,6 +203,56 @@
         <source>Game Window, no cards</source>
         <translation>Table de jeu, aucune carte</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Ces fichiers n’ont pas pu être lus et ont été laissés de côté : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck &quot;%1&quot; has %n picture(s).</source>
+        <translation>
+            <numerusform>Le jeu « %1 » a %n image.</numerusform>
+            <numerusform>Le jeu « %1 » a %n images.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Aucun jeu n’a été créé : %1 ne contient aucune image JPEG, PNG ou BMP lisible.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Aucun jeu n’a été créé : les images n’ont pas pu être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Lecture des images pour « %1 »…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nom du nouveau jeu :</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Retirer ce jeu ? Ses images de cartes sont effacées ; les photos dont il est fait restent où elles sont.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon : le jeu « %1 » n’est plus dans %2 ; la partie se joue avec les cartes standard.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -472,6 +522,22 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon&#xa0;: impossible de charger le fichier d’image %1.</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Ajouter des images…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Retirer un jeu…</translation>
     </message>
 </context>
 <context>

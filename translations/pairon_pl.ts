@@ -203,6 +203,57 @@
         <source>Game Window, no cards</source>
         <translation>Plansza, brak kart</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karty</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Tych plików nie dało się odczytać i zostały pominięte: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck &quot;%1&quot; has %n picture(s).</source>
+        <translation>
+            <numerusform>Talia „%1” ma %n obraz.</numerusform>
+            <numerusform>Talia „%1” ma %n obrazy.</numerusform>
+            <numerusform>Talia „%1” ma %n obrazów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Nie utworzono talii: %1 nie zawiera żadnego czytelnego obrazu JPEG, PNG ani BMP.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Nie utworzono talii: nie dało się zapisać obrazów w %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Odczytywanie obrazów dla „%1”…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Dodaj obrazy</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nazwa nowej talii:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Usunąć tę talię? Jej obrazy kart zostaną skasowane; zdjęcia, z których powstała, zostają na miejscu.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: talii „%1” nie ma już w %2; gra toczy się zwykłymi kartami.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -472,6 +523,22 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: nie udało się wczytać pliku obrazu %1.</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karty</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Zwykłe</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Dodaj obrazy…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Usuń talię…</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,56 @@
         <source>Game Window, no cards</source>
         <translation>Mesa de jogo, sem cartas</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Estes arquivos não puderam ser lidos e foram deixados de fora: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck &quot;%1&quot; has %n picture(s).</source>
+        <translation>
+            <numerusform>O baralho “%1” tem %n imagem.</numerusform>
+            <numerusform>O baralho “%1” tem %n imagens.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Nenhum baralho foi criado: %1 não contém nenhuma imagem JPEG, PNG ou BMP legível.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Nenhum baralho foi criado: as imagens não puderam ser guardadas em %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Lendo as imagens para “%1”…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nome do novo baralho:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Remover este baralho? As imagens das cartas são apagadas; as fotos de que foi feito ficam onde estão.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: o baralho “%1” não está mais em %2; joga-se com as cartas padrão.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -472,6 +522,22 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: não foi possível carregar o arquivo de imagem %1.</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Adicionar imagens…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Remover baralho…</translation>
     </message>
 </context>
 <context>

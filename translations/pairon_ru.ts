@@ -203,6 +203,57 @@
         <source>Game Window, no cards</source>
         <translation>Игровое поле, карт нет</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Эти файлы не удалось прочитать, они пропущены: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck &quot;%1&quot; has %n picture(s).</source>
+        <translation>
+            <numerusform>В колоде «%1» %n картинка.</numerusform>
+            <numerusform>В колоде «%1» %n картинки.</numerusform>
+            <numerusform>В колоде «%1» %n картинок.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Колода не создана: в %1 нет ни одной читаемой картинки JPEG, PNG или BMP.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Колода не создана: не удалось сохранить картинки в %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Чтение картинок для «%1»…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Добавить картинки</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Название новой колоды:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Удалить эту колоду? Её картинки карт будут стёрты; фотографии, из которых она сделана, останутся на месте.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: колоды «%1» больше нет в %2; игра идёт с обычными картами.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -472,6 +523,22 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: не удалось загрузить файл картинки %1.</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычные</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Добавить картинки…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Удалить колоду…</translation>
     </message>
 </context>
 <context>

@@ -59,9 +59,16 @@ void ChoicesFile::Restore(MainForm& form) {
     }
 }
 
+std::optional<std::string> ChoicesFile::Held(const std::string& key) const {
+    const auto held = held_.find(key);
+    if (held == held_.end()) return std::nullopt;
+    return held->second;
+}
+
 bool ChoicesFile::Save(const MainForm& form) {
     if (path_.isEmpty()) return true;
-    const std::map<std::string, std::string> choices = ChoicesToRemember(form);
+    std::map<std::string, std::string> choices = ChoicesToRemember(form);
+    for (const auto& [key, text] : kept_) choices.emplace(key, text);
     bool same = true;
     for (const auto& [key, text] : choices) {
         const auto held = held_.find(key);

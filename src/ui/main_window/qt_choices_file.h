@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <map>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include "game/main_form.h"
@@ -32,8 +34,15 @@ public:
     // from what the file is known to hold; returns whether the file holds it (true when keeping nothing).
     bool Save(const MainForm& form);
 
+    // What the file held under `key` when it was read, for a choice kept
+    // beside those of the setup controls (the deck of cards, say).
+    std::optional<std::string> Held(const std::string& key) const;
+    // Keeps `text` under `key` from the next Save() on.
+    void Keep(const std::string& key, std::string text) { kept_[key] = std::move(text); }
+
 private:
     QString path_;
+    std::map<std::string, std::string> kept_;
     std::map<std::string, std::string> held_;  // what the file holds, as last read or written
     bool saveFailureTold_ = false;
 };
