@@ -38,6 +38,13 @@ TestGame::TestGame(std::uint64_t seed) : random(seed), form(random), clock(form)
 void TestGame::AfterEvent(std::string_view event) {
     clock.Sync();
     CheckInvariants(event);
+    Hear();
+}
+
+void TestGame::Hear() {
+    GameSnapshot now = TakeSnapshot(form);
+    for (Happening& happening : WhatHappened(snapshot_, now, form)) heard.push_back(std::move(happening));
+    snapshot_ = now;
 }
 
 void TestGame::CheckInvariants(std::string_view event) {
@@ -141,6 +148,7 @@ void TestGame::Advance(std::int64_t milliseconds) {
         if (next < 0 || next > until) break;
         clock.FireNext();
         CheckInvariants("a timer tick");
+        Hear();
     }
     clock.AdvanceTo(until);
 }

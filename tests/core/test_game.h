@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/happenings.h"
 #include "game/main_form.h"
 #include "game/random.h"
 #include "game/virtual_clock.h"
@@ -59,6 +60,8 @@ public:
     ScriptedRandom random;
     MainForm form;
     VirtualClock clock;
+    // What each event did, as sound and speech hear it, from start-up on.
+    std::vector<Happening> heard;
 
     // Setup controls, each changed as with the mouse, so its handler runs.
     void ChooseWidth(std::string_view width);
@@ -134,7 +137,10 @@ public:
 
 private:
     void AfterEvent(std::string_view event);
+    void Hear();
     void CheckInvariants(std::string_view event);
+
+    GameSnapshot snapshot_;
 };
 
 // The texts of a list, in order.

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/happenings.h"
 #include "game/main_form.h"
 #include "ui/main_window/window_layout.h"
 
@@ -53,8 +54,14 @@ public:
     bool Failed() const { return failed_; }
     const QString& FailureMessage() const { return failureMessage_; }
 
-    // Runs one game event and brings the widgets up to date afterwards.
+    // Runs one game event and brings the widgets up to date afterwards;
+    // then tells every listener what the event did.
     void Handle(const std::function<void()>& event);
+
+    // `listener` hears the happenings of every event from now on; it must
+    // outlive the window or be removed first.
+    void Listen(HappeningListener* listener);
+    void StopListening(HappeningListener* listener);
 
     void cmdHelp_Click();
 
@@ -127,6 +134,7 @@ private:
     ChoicesFile* choices_;
     std::vector<std::pair<QString, QPixmap>> picturesReadThisEvent_;
     std::vector<Bound> controls_;
+    std::vector<HappeningListener*> listeners_;
     std::vector<const ControlLayout*> unbuilt_;
     bool remainderQueued_ = false;
     bool sharpPictures_ = false;  // the pictures shown are those for a sharp screen

@@ -1,0 +1,75 @@
+#!/bin/sh
+# Runs a command on a desktop of its own with the screen reader listening:
+# a display, a window manager, the accessibility bus, the speech server
+# (speaking to no sound card) and Orca, whose debug log records every line it
+# speaks. The command finds the log in $ORCA_LOG and the display in $DISPLAY.
+# Everything started here is stopped again by its process id.
+# Usage: with_orca.sh COMMAND [ARGUMENT ...]
+# Exits 77 (skipped) where a part of that desktop is not installed;
+# scripts/install-deps.sh --tests installs them all.
+set -u
+
+for tool in Xvfb xdotool dbus-run-session openbox speech-dispatcher orca; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+[ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || { echo "skipped: speech-dispatcher-espeak-ng is not installed"; exit 77; }
+
+if [ "${PAIRON_ORCA_SESSION:-}" != 1 ]; then
+    PAIRON_ORCA_SESSION=1 exec dbus-run-session -- sh "$0" "$@"
+fi
+
+display=""
+for n in $(seq 141 189); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free display"; exit 1; }
+
+home="${TMPDIR:-/tmp}/pairon-orca-$$"
+mkdir -p "$home/run" "$home/speech" "$home/orca" "$home/config" && chmod 700 "$home/run"
+export XDG_RUNTIME_DIR="$home/run"
+export XDG_CONFIG_HOME="$home/config"
+export ORCA_LOG="$home/orca.log"
+export DISPLAY="$display"
+unset QT_QPA_PLATFORM
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export GTK_MODULES=gail:atk-bridge NO_AT_BRIDGE=0
+# Orca speaks the game's English texts, whatever the desktop's language.
+export LANGUAGE=en LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+pids=""
+cleanup() {
+    for pid in $pids; do kill "$pid" 2>/dev/null; done
+    sleep 0.2
+    for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
+    [ -n "${PAIRON_KEEP_ORCA_LOG:-}" ] && cp "$ORCA_LOG" "$PAIRON_KEEP_ORCA_LOG" 2>/dev/null
+    rm -rf "$home"
+}
+trap cleanup EXIT INT TERM
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids="$! $pids"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids="$! $pids"
+
+# The speech server first, with espeak-ng speaking to ALSA's null device:
+# Orca started without one spawns its own with the system's settings.
+cat > "$home/speech/speechd.conf" <<CONF
+LogLevel 1
+DefaultModule espeak-ng
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+DefaultRate 100
+CONF
+mkdir -p "$home/speech/modules"
+cp /etc/speech-dispatcher/modules/espeak-ng.conf "$home/speech/modules/" 2>/dev/null
+speech-dispatcher -s -t 0 -C "$home/speech" -L "$home/speech" >/dev/null 2>&1 &
+pids="$! $pids"
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
+
+orca -u "$home/orca" --debug-file "$ORCA_LOG" >/dev/null 2>&1 &
+pids="$! $pids"
+for _ in $(seq 100); do grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break; sleep 0.1; done
+
+"$@"
