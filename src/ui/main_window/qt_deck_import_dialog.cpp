@@ -37,11 +37,16 @@ QString DeckImportFailureReport(const QString& folder) {
         .arg(QDir::toNativeSeparators(folder));
 }
 
+QString DeckImportProgressText(const QString& deck) {
+    return Tr(QT_TRANSLATE_NOOP("Decks", "Reading the pictures for \"%1\"...")).arg(deck);
+}
+
+QString DeckImportCancelText() { return Tr(QT_TRANSLATE_NOOP("Decks", "Cancel")); }
+
 std::optional<QString> RunDeckImport(QWidget* parent, DeckStore& store, const QString& folder, const QString& name,
                                      const std::function<void(const QString&)>& tell) {
     DeckImport import(folder, store.Folder(), name);
-    QProgressDialog progress(Tr(QT_TRANSLATE_NOOP("Decks", "Reading the pictures for \"%1\"...")).arg(name),
-                             Tr(QT_TRANSLATE_NOOP("Decks", "Cancel")), 0, std::max(1, import.Count()), parent);
+    QProgressDialog progress(DeckImportProgressText(name), DeckImportCancelText(), 0, std::max(1, import.Count()), parent);
     progress.setWindowTitle(Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")));
     progress.setWindowModality(Qt::WindowModal);
     // A folder of a few photos is read before a bar could be seen.

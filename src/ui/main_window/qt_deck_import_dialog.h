@@ -19,6 +19,10 @@ QString DeckImportNothingReport(const QString& folder, const QStringList& skippe
 // ... when the deck's folder could not be written.
 QString DeckImportFailureReport(const QString& folder);
 
+// What the progress bar says while it reads the photos, and its button.
+QString DeckImportProgressText(const QString& deck);
+QString DeckImportCancelText();
+
 // Makes a deck named `name` of the photos in `folder`, showing a progress bar
 // with a Cancel button while it reads them. Returns the new deck's name, or
 // nothing when it was cancelled or made no deck; `tell` gets the report.

@@ -1,5 +1,6 @@
 #include "ui/main_window/qt_deck_list.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -24,6 +25,17 @@ QString Tr(const char* text) { return QCoreApplication::translate("Decks", text)
 
 constexpr const char* kRememberedKey = "Options/Cards";
 
+QString DialogTitle() { return Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")); }
+QString NameQuestion() { return Tr(QT_TRANSLATE_NOOP("Decks", "Name of the new deck:")); }
+QString RemoveQuestion() {
+    return Tr(QT_TRANSLATE_NOOP(
+        "Decks", "Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are."));
+}
+QString MissingDeckLine(const QString& deck, const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("Decks", "Pairon: the deck \"%1\" is no longer in %2; playing with the standard cards."))
+        .arg(deck, QDir::toNativeSeparators(folder));
+}
+
 // What an item of the list stands for, beside its shown text.
 enum ItemKind { kDeckItem = 0, kAddItem = 1, kRemoveItem = 2 };
 
@@ -40,29 +52,31 @@ QString StandardDeckText() { return QCoreApplication::translate("MainWindow", kS
 QString AddPicturesText() { return QCoreApplication::translate("MainWindow", kAddPictures); }
 QString RemoveDeckText() { return QCoreApplication::translate("MainWindow", kRemoveDeck); }
 
+QStringList DeckListTexts() {
+    return {DialogTitle(), NameQuestion(), RemoveQuestion(), MissingDeckLine(QStringLiteral("Holiday"), QStringLiteral("/decks")),
+            DeckImportProgressText(QStringLiteral("Holiday")), DeckImportCancelText()};
+}
+
 DeckList::DeckList(QComboBox* list, DeckStore store, QWidget* window)
     : QObject(list), list_(list), store_(std::move(store)), window_(window) {
     seeds_ = [] { return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 2654435761u; };
     asking_.folder = [this] {
-        return QFileDialog::getExistingDirectory(window_, Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")), QDir::homePath());
+        return QFileDialog::getExistingDirectory(window_, DialogTitle(), QDir::homePath());
     };
     asking_.name = [this](const QString& proposed) {
         bool ok = false;
-        const QString name = QInputDialog::getText(window_, Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")),
-                                                   Tr(QT_TRANSLATE_NOOP("Decks", "Name of the new deck:")),
-                                                   QLineEdit::Normal, proposed, &ok);
+        const QString name =
+            QInputDialog::getText(window_, DialogTitle(), NameQuestion(), QLineEdit::Normal, proposed, &ok);
         return ok ? name.trimmed() : QString();
     };
     asking_.deckToRemove = [this](const QStringList& decks, const QString& current) {
         bool ok = false;
-        const QString name = QInputDialog::getItem(
-            window_, RemoveDeckText(),
-            Tr(QT_TRANSLATE_NOOP("Decks", "Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.")),
-            decks, std::max(0, static_cast<int>(decks.indexOf(current))), false, &ok);
+        const QString name = QInputDialog::getItem(window_, RemoveDeckText(), RemoveQuestion(), decks,
+                                                   std::max(0, static_cast<int>(decks.indexOf(current))), false, &ok);
         return ok ? name : QString();
     };
     asking_.tell = [this](const QString& text) {
-        QMessageBox::information(window_, Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")), text);
+        QMessageBox::information(window_, DialogTitle(), text);
     };
     connect(list, &QComboBox::activated, this, &DeckList::Activated);
     Fill();
@@ -83,6 +97,11 @@ void DeckList::Fill() {
         list_->addItem(RemoveDeckText(), QString());
         list_->setItemData(list_->count() - 1, kRemoveItem, Qt::UserRole + 1);
     }
+    // The open list is as wide as its longest item needs, the field as laid out.
+    int widest = 0;
+    for (int k = 0; k < list_->count(); ++k) widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->itemText(k)));
+    list_->view()->setMinimumWidth(widest + 16);
+    list_->setToolTip(chosen_ == QLatin1String(kStandardDeckName) ? QString() : chosen_);
     const int at = chosen_ == QLatin1String(kStandardDeckName) ? 0 : static_cast<int>(decks.indexOf(chosen_)) + 1;
     list_->setCurrentIndex(std::max(0, at));
 }
@@ -108,11 +127,7 @@ void DeckList::Restore(ChoicesFile* choices) {
     if (!remembered) return;
     const QString name = QString::fromStdString(*remembered);
     if (!Choose(name)) {
-        std::fprintf(stderr, "%s\n",
-                     Tr(QT_TRANSLATE_NOOP("Decks", "Pairon: the deck \"%1\" is no longer in %2; playing with the standard cards."))
-                         .arg(name, QDir::toNativeSeparators(store_.Folder()))
-                         .toLocal8Bit()
-                         .constData());
+        std::fprintf(stderr, "%s\n", MissingDeckLine(name, store_.Folder()).toLocal8Bit().constData());
         std::fflush(stderr);
         Choose(QLatin1String(kStandardDeckName));
     }

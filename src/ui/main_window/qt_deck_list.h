@@ -88,5 +88,7 @@ private:
 QString StandardDeckText();
 QString AddPicturesText();
 QString RemoveDeckText();
+// Every text the list's own dialogs show, in the player's language.
+QStringList DeckListTexts();
 
 }  // namespace pairon
