@@ -214,13 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Diese Dateien konnten nicht gelesen werden und wurden ausgelassen: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>Der Kartensatz „%1“ hat %n Bild.</numerusform>
-            <numerusform>Der Kartensatz „%1“ hat %n Bilder.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Kein Kartensatz angelegt: %1 enthält kein lesbares JPEG-, PNG- oder BMP-Bild.</translation>
@@ -252,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: Der Kartensatz „%1“ ist nicht mehr in %2; es wird mit den Standardkarten gespielt.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Bilder im Kartensatz „%1“: %2.</translation>
     </message>
 </context>
 <context>

@@ -214,13 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Estos archivos no se pudieron leer y se han dejado fuera: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>La baraja «%1» tiene %n imagen.</numerusform>
-            <numerusform>La baraja «%1» tiene %n imágenes.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>No se ha creado ninguna baraja: %1 no contiene ninguna imagen JPEG, PNG o BMP legible.</translation>
@@ -252,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: la baraja «%1» ya no está en %2; se juega con las cartas estándar.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Imágenes en la baraja «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -214,13 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Ces fichiers n’ont pas pu être lus et ont été laissés de côté : %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>Le jeu « %1 » a %n image.</numerusform>
-            <numerusform>Le jeu « %1 » a %n images.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Aucun jeu n’a été créé : %1 ne contient aucune image JPEG, PNG ou BMP lisible.</translation>
@@ -252,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon : le jeu « %1 » n’est plus dans %2 ; la partie se joue avec les cartes standard.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Images dans le jeu « %1 » : %2.</translation>
     </message>
 </context>
 <context>

@@ -214,13 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Questi file non si potevano leggere e sono stati tralasciati: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>Il mazzo «%1» ha %n immagine.</numerusform>
-            <numerusform>Il mazzo «%1» ha %n immagini.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Nessun mazzo creato: %1 non contiene immagini JPEG, PNG o BMP leggibili.</translation>
@@ -252,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: il mazzo «%1» non è più in %2; si gioca con le carte standard.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Immagini nel mazzo «%1»: %2.</translation>
     </message>
 </context>
 <context>

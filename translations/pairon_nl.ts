@@ -214,13 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Deze bestanden konden niet worden gelezen en zijn weggelaten: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>Het kaartspel ‘%1’ heeft %n afbeelding.</numerusform>
-            <numerusform>Het kaartspel ‘%1’ heeft %n afbeeldingen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Er is geen kaartspel gemaakt: %1 bevat geen leesbare JPEG-, PNG- of BMP-afbeelding.</translation>
@@ -252,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: het kaartspel ‘%1’ staat niet meer in %2; er wordt met de standaardkaarten gespeeld.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Afbeeldingen in het kaartspel ‘%1’: %2.</translation>
     </message>
 </context>
 <context>

@@ -214,14 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Tych plików nie dało się odczytać i zostały pominięte: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>Talia „%1” ma %n obraz.</numerusform>
-            <numerusform>Talia „%1” ma %n obrazy.</numerusform>
-            <numerusform>Talia „%1” ma %n obrazów.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Nie utworzono talii: %1 nie zawiera żadnego czytelnego obrazu JPEG, PNG ani BMP.</translation>
@@ -253,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: talii „%1” nie ma już w %2; gra toczy się zwykłymi kartami.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Obrazy w talii „%1”: %2.</translation>
     </message>
 </context>
 <context>

@@ -214,13 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Estes arquivos não puderam ser lidos e foram deixados de fora: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>O baralho “%1” tem %n imagem.</numerusform>
-            <numerusform>O baralho “%1” tem %n imagens.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Nenhum baralho foi criado: %1 não contém nenhuma imagem JPEG, PNG ou BMP legível.</translation>
@@ -252,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: o baralho “%1” não está mais em %2; joga-se com as cartas padrão.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Imagens no baralho “%1”: %2.</translation>
     </message>
 </context>
 <context>

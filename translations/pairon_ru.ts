@@ -214,14 +214,6 @@
         <source>These files could not be read and were left out: %1</source>
         <translation>Эти файлы не удалось прочитать, они пропущены: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>The deck &quot;%1&quot; has %n picture(s).</source>
-        <translation>
-            <numerusform>В колоде «%1» %n картинка.</numerusform>
-            <numerusform>В колоде «%1» %n картинки.</numerusform>
-            <numerusform>В колоде «%1» %n картинок.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
         <translation>Колода не создана: в %1 нет ни одной читаемой картинки JPEG, PNG или BMP.</translation>
@@ -253,6 +245,10 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: колоды «%1» больше нет в %2; игра идёт с обычными картами.</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Картинок в колоде «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -176,7 +176,7 @@ TEST(DeckPlay, TheListChangesOnlyBeforeAGameIsRememberedAndGivesUpAMissingDeck) 
         ui.view.Decks()->SetAsking(asking);
         ui.view.Decks()->AddPictures();
         ASSERT_EQ(told.size(), 1);
-        EXPECT_EQ(told[0], "The deck \"Holiday\" has 3 picture(s).");
+        EXPECT_EQ(told[0], "Pictures in the deck \"Holiday\": 3.");
         EXPECT_EQ(ui.view.Decks()->Chosen(), "Holiday");
         EXPECT_EQ(list->currentText(), "Holiday");
         EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Value), "Holiday");

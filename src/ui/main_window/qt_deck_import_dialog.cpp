@@ -12,7 +12,7 @@ namespace pairon {
 
 namespace {
 
-QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("Decks", text, nullptr, n); }
+QString Tr(const char* text) { return QCoreApplication::translate("Decks", text); }
 
 QString SkippedLine(const QStringList& skipped) {
     if (skipped.isEmpty()) return {};
@@ -23,7 +23,7 @@ QString SkippedLine(const QStringList& skipped) {
 }  // namespace
 
 QString DeckImportReport(const QString& deck, int pictures, const QStringList& skipped) {
-    return Tr(QT_TRANSLATE_N_NOOP("Decks", "The deck \"%1\" has %n picture(s)."), pictures).arg(deck) + SkippedLine(skipped);
+    return Tr(QT_TRANSLATE_NOOP("Decks", "Pictures in the deck \"%1\": %2.")).arg(deck).arg(pictures) + SkippedLine(skipped);
 }
 
 QString DeckImportNothingReport(const QString& folder, const QStringList& skipped) {

@@ -144,12 +144,15 @@ void DeckList::Follow(const MainForm& form) {
 void DeckList::Activated(int index) {
     if (!list_ || busy_ || inGame_) return;
     const int kind = list_->itemData(index, Qt::UserRole + 1).toInt();
+    const QString deck = list_->itemData(index).toString();
+    // While its dialogs are open the list goes on showing the deck in use.
+    Fill();
     if (kind == kAddItem) {
         AddPictures();
     } else if (kind == kRemoveItem) {
         RemoveDeck();
     } else {
-        Choose(list_->itemData(index).toString());
+        Choose(deck);
     }
     Fill();
 }
