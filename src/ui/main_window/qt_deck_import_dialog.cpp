@@ -46,19 +46,23 @@ QString DeckImportCancelText() { return Tr(QT_TRANSLATE_NOOP("Decks", "Cancel"))
 std::optional<QString> RunDeckImport(QWidget* parent, DeckStore& store, const QString& folder, const QString& name,
                                      const std::function<void(const QString&)>& tell) {
     DeckImport import(folder, store.Folder(), name);
-    QProgressDialog progress(DeckImportProgressText(name), DeckImportCancelText(), 0, std::max(1, import.Count()), parent);
-    progress.setWindowTitle(Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")));
-    progress.setWindowModality(Qt::WindowModal);
-    // A folder of a few photos is read before a bar could be seen.
-    progress.setMinimumDuration(400);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setValue(0);
-    while (import.Step()) {
-        progress.setValue(import.Done());
-        if (progress.wasCanceled()) return std::nullopt;  // the import takes its unfinished deck with it
+    {
+        // Gone before anything is told: its timer would otherwise show it
+        // again over the report.
+        QProgressDialog progress(DeckImportProgressText(name), DeckImportCancelText(), 0, std::max(1, import.Count()),
+                                 parent);
+        progress.setWindowTitle(Tr(QT_TRANSLATE_NOOP("Decks", "Add pictures")));
+        progress.setWindowModality(Qt::WindowModal);
+        // A folder of a few photos is read before a bar could be seen.
+        progress.setMinimumDuration(400);
+        progress.setAutoReset(false);
+        progress.setAutoClose(false);
+        progress.setValue(0);
+        while (import.Step()) {
+            progress.setValue(import.Done());
+            if (progress.wasCanceled()) return std::nullopt;  // the import takes its unfinished deck with it
+        }
     }
-    progress.hide();
     if (!import.Error().isEmpty()) {
         std::fprintf(stderr, "Pairon: %s\n", import.Error().toLocal8Bit().constData());
         tell(DeckImportFailureReport(store.Folder()));
