@@ -36,4 +36,4 @@ deck=$(( seconds - loader ))
 # the game's own pictures.
 "$build/bin/pairon_deck_fuzz" -max_total_time="$deck" -timeout=1 -rss_limit_mb=256 -max_len=65536 \
     -dict=fuzz/deck.dict -artifact_prefix="$build/findings/deck-" -print_final_stats=1 \
-    "$build/deck-corpus" fuzz/deck-seeds fuzz/regressions "$build/fuzz-pictures"
+    "$build/deck-corpus" fuzz/deck-seeds fuzz/deck-regressions fuzz/regressions "$build/fuzz-pictures"

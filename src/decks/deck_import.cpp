@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <cstring>
 
 namespace pairon {
 
@@ -56,8 +57,26 @@ bool WholeJpeg(const QByteArray& bytes) {
     return false;
 }
 
-// A PNG ends with its IEND chunk; libpng reads one cut short as far as it goes.
-bool WholePng(const QByteArray& bytes) { return bytes.lastIndexOf("IEND") >= 8; }
+std::uint32_t BigEndian(const unsigned char* at) {
+    return (std::uint32_t{at[0]} << 24) | (std::uint32_t{at[1]} << 16) | (std::uint32_t{at[2]} << 8) | at[3];
+}
+
+// A PNG is whole when its chunks, each within the file, lead to its IEND
+// chunk. libpng reads one cut short as far as it goes, and sets aside the
+// memory a chunk's length claims before it reads the chunk: a text chunk of
+// a few bytes claiming 1.3 GB asked for all of it.
+bool WholePng(const QByteArray& bytes) {
+    const unsigned char* d = Bytes(bytes);
+    const qsizetype n = bytes.size();
+    qsizetype i = 8;
+    while (i + 12 <= n) {
+        const qsizetype length = BigEndian(d + i);
+        if (length > n - i - 12) return false;
+        if (std::memcmp(d + i + 4, "IEND", 4) == 0) return true;
+        i += 12 + length;
+    }
+    return false;
+}
 
 // A bitmap holds every row its header announces, in a layout Qt's reader
 // knows. Run-length bitmaps are refused: Qt's reader leaves the pixels they
