@@ -6,6 +6,7 @@
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
+#include "ui/main_window/qt_play_by_ear.h"
 
 int main(int argc, char* argv[]) {
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     pairon::ChoicesFile choices(line.ChoicesPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
+    pairon::PlayByEar ear(window);
     window.show();
     const int status = QApplication::exec();
     return window.Failed() ? 1 : status;

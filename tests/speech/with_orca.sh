@@ -38,6 +38,8 @@ export LANGUAGE=en LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 pids=""
 cleanup() {
+    # Orca itself, the child of the terminal, goes first.
+    [ -n "${terminal:-}" ] && pkill -P "$terminal" 2>/dev/null
     for pid in $pids; do kill "$pid" 2>/dev/null; done
     sleep 0.2
     for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
@@ -68,8 +70,12 @@ speech-dispatcher -s -t 0 -C "$home/speech" -L "$home/speech" >/dev/null 2>&1 &
 pids="$! $pids"
 for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
 
-orca -u "$home/orca" --debug-file "$ORCA_LOG" >/dev/null 2>&1 &
-pids="$! $pids"
+# Orca writes its debug log through a buffer that fills before it is
+# written; on a terminal it writes every line at once. So it runs on the
+# pseudo-terminal of `script`, which copies each line to the log as it comes.
+script -qfec "orca -u '$home/orca' --debug-file /dev/stdout" "$ORCA_LOG" </dev/null >/dev/null 2>&1 &
+terminal=$!
+pids="$terminal $pids"
 for _ in $(seq 100); do grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break; sleep 0.1; done
 
 "$@"

@@ -30,6 +30,7 @@
 #include "ui/main_window/qt_line_label.h"
 #include "ui/main_window/qt_picture_loader.h"
 #include "ui/main_window/qt_picture_widgets.h"
+#include "ui/main_window/qt_play_by_ear.h"
 #include "ui/main_window/qt_translation.h"
 #include "ui/main_window/setup_flow.h"
 
@@ -458,7 +459,11 @@ void MainWindowView::Sync() {
     if (failed_) return;
     QWidget* focus = focusWidget();
     if (decks_) decks_->Follow(form_);
-    if (board_) board_->Refresh(form_.fraGame.visible && !form_.fraPlayers.visible && !form_.fraOutcome.visible);
+    // The board is a stop of the focus order only while a game is played on it.
+    if (board_) {
+        board_->Refresh(form_.cmdNew.caption == kEndGameCaption && form_.fraGame.visible && !form_.fraPlayers.visible &&
+                        !form_.fraOutcome.visible);
+    }
     if (form_.fraOutcome.visible && !outcomeShown_) FocusOutcome(focus);
     outcomeShown_ = form_.fraOutcome.visible;
     SyncTimer(cardTimer_);
@@ -575,6 +580,8 @@ void MainWindowView::SyncAccessibleText(Bound& bound) {
     if (c.name == "picOutcome") {
         // The outcome is printed on a picture, so its lines are given as text.
         QStringList lines = ShownOutcome(form_.picOutcome.lines);
+        lines.removeAll(QString());
+        if (form_.fraOutcome.visible) lines << SpokenFinalScores(form_);
         lines.removeAll(QString());
         const QString text = lines.join(QLatin1Char('\n'));
         SetAccessibleText(widget, QAccessible::Description, text);

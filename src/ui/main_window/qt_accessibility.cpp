@@ -4,11 +4,16 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QLabel>
+#include <QPointer>
+#include <QWindow>
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "pictures/picture_files.h"
+#include "ui/main_window/qt_board_accessible.h"
 #include "ui/main_window/qt_board_navigator.h"
 #include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_translation.h"
@@ -43,21 +48,82 @@ QString OfSeat(const char* text, int index) { return Tr(text).arg(index + 1); }
 // selected item and the label beside it names it; it opens and closes on the
 // press action. Unlike those, its popup list, and so every item, is its child
 // only while the popup shows: the items of a closed list are nowhere to be seen.
+// The selected item of a closed list, as the focus rests on it: what the
+// screen reader speaks as the list's value.
+class ListValueAccessible : public QAccessibleInterface {
+public:
+    ListValueAccessible(DropDownWidget* list, int item) : list_(list), item_(item) {}
+
+    bool isValid() const override { return list_ && item_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text which) const override {
+        return list_ && which == QAccessible::Name ? list_->itemText(item_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        return list_ ? QRect(list_->mapToGlobal(QPoint(0, 0)), list_->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!list_) {
+            state.invalid = true;
+            return state;
+        }
+        const bool current = list_->currentIndex() == item_;
+        state.focusable = true;
+        state.selectable = true;
+        state.selected = current;
+        state.focused = current && list_->hasFocus() && !list_->PopupOpen();
+        state.invisible = !current || !list_->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<DropDownWidget> list_;
+    int item_;
+};
+
 class DropDownAccessible : public QAccessibleWidget {
 public:
     explicit DropDownAccessible(DropDownWidget* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
         addControllingSignal(QStringLiteral("activated(int)"));
     }
 
+    ~DropDownAccessible() override {
+        for (QAccessible::Id id : valueIds_) QAccessible::deleteAccessibleInterface(id);
+    }
+
     int childCount() const override { return List()->PopupOpen() ? 1 : 0; }
 
+    // An open list's one child is its popup; a closed list counts no child,
+    // but the focus may rest on its selected item, which a screen reader
+    // then asks for by its number.
     QAccessibleInterface* child(int index) const override {
-        if (index != 0 || !List()->PopupOpen()) return nullptr;
-        return QAccessible::queryAccessibleInterface(List()->view());
+        if (List()->PopupOpen()) return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+        return Value(index);
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return List()->PopupOpen() && child && child->object() == List()->view() ? 0 : -1;
+        if (!child) return -1;
+        if (List()->PopupOpen()) return child->object() == List()->view() ? 0 : -1;
+        for (std::size_t k = 0; k < values_.size(); ++k) {
+            if (values_[k] == child) return static_cast<int>(k);
+        }
+        return -1;
+    }
+
+    QAccessibleInterface* focusChild() const override {
+        if (!List()->hasFocus() || List()->PopupOpen()) return nullptr;
+        return Value(List()->currentIndex());
     }
 
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -92,6 +158,23 @@ public:
 
 private:
     DropDownWidget* List() const { return static_cast<DropDownWidget*>(widget()); }
+
+    QAccessibleInterface* Value(int item) const {
+        if (item < 0 || item >= List()->count()) return nullptr;
+        const auto k = static_cast<std::size_t>(item);
+        if (values_.size() <= k) {
+            values_.resize(k + 1, nullptr);
+            valueIds_.resize(k + 1, 0);
+        }
+        if (!values_[k]) {
+            values_[k] = new ListValueAccessible(List(), item);
+            valueIds_[k] = QAccessible::registerAccessibleInterface(values_[k]);
+        }
+        return values_[k];
+    }
+
+    mutable std::vector<QAccessibleInterface*> values_;
+    mutable std::vector<QAccessible::Id> valueIds_;
     static constexpr bool OnUnix() {
 #ifdef Q_OS_UNIX
         return true;
@@ -101,13 +184,26 @@ private:
     }
 };
 
+// A notification reads as the text it shows.
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text which) const override {
+        if (which == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(which);
+    }
+};
+
 QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("pairon::DropDownWidget")) {
         return new DropDownAccessible(static_cast<DropDownWidget*>(widget));
     }
-    if (className == QLatin1String("pairon::BoardNavigator")) return new QAccessibleWidget(widget, QAccessible::Pane);
+    if (className == QLatin1String("pairon::BoardNavigator")) {
+        return NewBoardAccessible(static_cast<BoardNavigator*>(widget));
+    }
+    if (className == QLatin1String("pairon::NotificationLabel")) return new NotificationAccessible(widget);
     if (className == QLatin1String("pairon::PictureWidget") || className == QLatin1String("pairon::DrawingBoxWidget")) {
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     }

@@ -94,7 +94,8 @@ BoardNavigator::BoardNavigator(std::vector<QWidget*> cards, std::function<bool(i
     setFocusPolicy(Qt::TabFocus);
     setAccessibleDescription(QCoreApplication::translate(
         "Accessibility", "The cards on the board. The arrow keys move between the cards, Home and End go to the first "
-                         "and the last card, Space or Enter turns the marked card up."));
+                         "and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the "
+                         "pairs left."));
     UpdateAccessibleName();
 }
 
@@ -106,7 +107,10 @@ void BoardNavigator::Refresh(bool usable) {
     if (marked_ < 0) {
         Mark(MoveMark(-1, MarkMove::First, shown_));
     } else if (!shown_(marked_)) {
+        // The marked card left the board: a screen reader follows the mark
+        // to the card it moves to.
         Mark(NearestShownSlot(marked_, shown_));
+        TellMarkedCard();
     }
     UpdateAccessibleName();
     setEnabled(usable && marked_ >= 0);
@@ -159,6 +163,7 @@ void BoardNavigator::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (marked_ < 0 || !shown_(marked_)) Mark(MoveMark(-1, MarkMove::First, shown_));
     update(MarkRect(marked_));
+    TellMarkedCard();
 }
 
 void BoardNavigator::focusOutEvent(QFocusEvent* event) {
@@ -166,7 +171,58 @@ void BoardNavigator::focusOutEvent(QFocusEvent* event) {
     update(MarkRect(marked_));
 }
 
-void BoardNavigator::Move(MarkMove move) { Mark(MoveMark(marked_, move, shown_)); }
+void BoardNavigator::Move(MarkMove move) {
+    const int before = marked_;
+    Mark(MoveMark(marked_, move, shown_));
+    if (marked_ == before) {
+        if (marked_ >= 0) emit markStayed(marked_);
+        return;
+    }
+    TellMarkedCard();
+}
+
+void BoardNavigator::TellMarkedCard() {
+    if (!QAccessible::isActive() || !hasFocus() || marked_ < 0) return;
+    const int card = CardOfPosition(marked_);
+    if (card < 0) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(card);
+    QAccessible::updateAccessibility(&focus);
+}
+
+bool BoardNavigator::Shown(int position) const { return position >= 0 && position < kSlots && shown_(position); }
+
+int BoardNavigator::ShownCount() const {
+    int count = 0;
+    for (int p = 0; p < kSlots; ++p) count += shown_(p) ? 1 : 0;
+    return count;
+}
+
+int BoardNavigator::PositionOfCard(int card) const {
+    if (card < 0) return -1;
+    for (int p = 0; p < kSlots; ++p) {
+        if (shown_(p) && card-- == 0) return p;
+    }
+    return -1;
+}
+
+int BoardNavigator::CardOfPosition(int position) const {
+    if (!Shown(position)) return -1;
+    int card = 0;
+    for (int p = 0; p < position; ++p) card += shown_(p) ? 1 : 0;
+    return card;
+}
+
+QString BoardNavigator::CardName(int position) const {
+    if (position < 0 || position >= static_cast<int>(cards_.size())) return {};
+    return cards_[static_cast<std::size_t>(position)]->accessibleName();
+}
+
+QRect BoardNavigator::CardScreenRect(int position) const {
+    if (position < 0 || position >= static_cast<int>(cards_.size())) return {};
+    QWidget* card = cards_[static_cast<std::size_t>(position)];
+    return QRect(card->mapToGlobal(QPoint(0, 0)), card->size());
+}
 
 void BoardNavigator::Mark(int position) {
     if (position == marked_) return;

@@ -51,8 +51,21 @@ public:
     // The outline drawn round a marked card, in this widget's coordinates.
     QRect MarkRect(int position) const;
 
+    // The cards on the board as a screen reader lists them: whether a slot is
+    // on the board, how many are, the position code of the card at a place
+    // in reading order and back (-1 for none), a card's accessible name and
+    // where it lies on screen.
+    bool Shown(int position) const;
+    int ShownCount() const;
+    int PositionOfCard(int card) const;
+    int CardOfPosition(int position) const;
+    QString CardName(int position) const;
+    QRect CardScreenRect(int position) const;
+
 signals:
     void activated(int position);
+    // A key that moves the mark found nowhere else to go: the mark stays.
+    void markStayed(int position);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -63,6 +76,8 @@ protected:
 private:
     void Move(MarkMove move);
     void Mark(int position);
+    // Tells a screen reader that the marked card has the focus, so it speaks it.
+    void TellMarkedCard();
     void UpdateAccessibleName();
 
     std::vector<QWidget*> cards_;

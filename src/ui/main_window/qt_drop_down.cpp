@@ -6,6 +6,23 @@
 
 namespace pairon {
 
+DropDownWidget::DropDownWidget(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { TellValue(); });
+}
+
+void DropDownWidget::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    // After the list's own focus news, which Qt sends once this returns.
+    QMetaObject::invokeMethod(this, [this] { TellValue(); }, Qt::QueuedConnection);
+}
+
+void DropDownWidget::TellValue() {
+    if (!QAccessible::isActive() || !hasFocus() || PopupOpen() || currentIndex() < 0) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(currentIndex());
+    QAccessible::updateAccessibility(&focus);
+}
+
 void DropDownWidget::showPopup() {
     const bool first = !popupShown_;
     popupShown_ = true;

@@ -1,0 +1,113 @@
+#include "ui/main_window/qt_board_accessible.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWindow>
+#include <array>
+
+#include "ui/main_window/qt_board_navigator.h"
+
+namespace pairon {
+
+namespace {
+
+class CardItemAccessible : public QAccessibleInterface {
+public:
+    CardItemAccessible(BoardNavigator* board, int position) : board_(board), position_(position) {}
+
+    bool isValid() const override { return board_ && board_->Shown(position_); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text which) const override {
+        return board_ && which == QAccessible::Name ? board_->CardName(position_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return board_ ? board_->CardScreenRect(position_) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!board_) {
+            state.invalid = true;
+            return state;
+        }
+        const bool marked = board_->Marked() == position_;
+        state.focusable = true;
+        state.selectable = true;
+        state.focused = marked && board_->hasFocus();
+        state.selected = marked;
+        state.invisible = !board_->Shown(position_) || !board_->isVisible();
+        state.offscreen = state.invisible;
+        return state;
+    }
+
+private:
+    QPointer<BoardNavigator> board_;
+    int position_;
+};
+
+class BoardAccessible : public QAccessibleWidget {
+public:
+    explicit BoardAccessible(BoardNavigator* board) : QAccessibleWidget(board, QAccessible::List) {}
+
+    ~BoardAccessible() override {
+        for (QAccessible::Id id : ids_) {
+            if (id) QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    int childCount() const override { return Board()->ShownCount(); }
+
+    QAccessibleInterface* child(int index) const override { return Item(Board()->PositionOfCard(index)); }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int p = 0; p < kBoardColumns * kBoardRows; ++p) {
+            if (ids_[static_cast<std::size_t>(p)] && items_[static_cast<std::size_t>(p)] == child) {
+                return Board()->CardOfPosition(p);
+            }
+        }
+        return -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i) {
+            QAccessibleInterface* item = child(i);
+            if (item && item->rect().contains(x, y)) return item;
+        }
+        return nullptr;
+    }
+
+    QAccessibleInterface* focusChild() const override {
+        return Board()->hasFocus() ? Item(Board()->Marked()) : nullptr;
+    }
+
+private:
+    BoardNavigator* Board() const { return static_cast<BoardNavigator*>(widget()); }
+
+    // One lasting item for each card slot, made when first asked for, so a
+    // screen reader meets the same card as the same object every time.
+    QAccessibleInterface* Item(int position) const {
+        if (position < 0 || position >= kBoardColumns * kBoardRows) return nullptr;
+        const auto p = static_cast<std::size_t>(position);
+        if (!ids_[p]) {
+            items_[p] = new CardItemAccessible(Board(), position);
+            ids_[p] = QAccessible::registerAccessibleInterface(items_[p]);
+        }
+        return items_[p];
+    }
+
+    mutable std::array<QAccessibleInterface*, kBoardColumns * kBoardRows> items_{};
+    mutable std::array<QAccessible::Id, kBoardColumns * kBoardRows> ids_{};
+};
+
+}  // namespace
+
+QAccessibleInterface* NewBoardAccessible(BoardNavigator* board) { return new BoardAccessible(board); }
+
+}  // namespace pairon
