@@ -22,6 +22,7 @@
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/qt_deck_list.h"
+#include "ui/main_window/qt_play_by_ear.h"
 #include "view/stderr_capture.h"
 #include "view/view_fixture.h"
 
@@ -58,6 +59,7 @@ std::string GameState(const MainForm& f) {
 TEST(DeckPlay, AFiveCardDeckShowsItsFacesAndTheRestStandardWhileTheGameGoesAsEver) {
     MakeDeck("Five", 5);
     ViewFixture standard(7), mine(7);
+    PlayByEar ear(mine.view);
     mine.view.Decks()->SetSeeds([] { return 11u; });
     ASSERT_TRUE(mine.view.Decks()->Choose("Five"));
     EXPECT_EQ(static_cast<QComboBox*>(mine.Control("cmbCards"))->currentText(), "Five");
@@ -99,6 +101,8 @@ TEST(DeckPlay, AFiveCardDeckShowsItsFacesAndTheRestStandardWhileTheGameGoesAsEve
             EXPECT_TRUE(instead.startsWith("Photo ")) << face;
             EXPECT_EQ(shown, QImage(mine.view.Decks()->PathInstead(file, false)).convertToFormat(shown.format()));
             EXPECT_TRUE(Name(mine.Card(p)).endsWith(", face up, " + instead)) << Name(mine.Card(p)).toStdString();
+            const QString heard = ear.Announcements().Spoken().join(' ') + ear.Announcements().Waiting();
+            EXPECT_TRUE(heard.contains(instead)) << heard.toStdString();
         } else {
             ++standardFaces;
             EXPECT_EQ(shown, standard.Card(p)->Picture().toImage()) << face;
