@@ -36,8 +36,14 @@ bool WholeJpeg(const QByteArray& bytes) {
         if (inScan) {
             // Entropy-coded data ends at the first marker other than a
             // stuffed zero or a restart.
-            while (i + 1 < n && !(d[i] == 0xFF && d[i + 1] != 0x00 && (d[i + 1] < 0xD0 || d[i + 1] > 0xD7))) ++i;
-            if (i + 1 >= n) return false;
+            while (true) {
+                const void* mark = std::memchr(d + i, 0xFF, static_cast<std::size_t>(n - i));
+                if (!mark) return false;
+                i = static_cast<const unsigned char*>(mark) - d;
+                if (i + 1 >= n) return false;
+                if (d[i + 1] != 0x00 && (d[i + 1] < 0xD0 || d[i + 1] > 0xD7)) break;
+                ++i;
+            }
             inScan = false;
         }
         if (d[i] != 0xFF) return false;
@@ -168,6 +174,9 @@ std::optional<CardPictures> FitPhotoToCard(const QByteArray& bytes, PhotoFault* 
     reader.setClipRect(MiddleOfShape(size, inFile));
     reader.setScaledSize(inFile);
     reader.setAutoTransform(true);
+    // libjpeg's faster, less exact decoding: a photo shrunk to a card's size
+    // keeps nothing of the difference.
+    if (format == "jpeg") reader.setQuality(49);
     QImage photo;
     if (!reader.read(&photo) || photo.isNull()) {
         return Refuse(fault, reader.error() == QImageReader::InvalidDataError &&
