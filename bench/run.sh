@@ -227,15 +227,13 @@ decks() {
     du -sh "$photos" | sed 's/^/  photos: /'
     data_dir=$(mktemp -d)
     "$bin/bench-deck-import" "$photos" "$data_dir/pairon/decks"
-    echo "== Start-up with that deck of 100 pictures chosen, against the empty window, under Xvfb"
+    echo "== Start-up with that deck of 100 pictures chosen, against the standard cards and the empty window (Xvfb)"
     conf=$profile_dir/pairon/pairon.conf
-    cp "$conf" "$conf.standard"
-    sed -i 's/^\[Options\]$/[Options]\nCards=Bench/' "$conf"
+    sed 's/^\[Options\]$/[Options]\nCards=Bench/' "$conf" >"$profile_dir/pairon/pairon-deck.conf"
     start_xvfb
     XDG_DATA_HOME=$data_dir "$bin/bench-startup-runner" --runs "${RUNS:-15}" "$bin/bench-startup-floor" \
-        "$bin/bench-startup-game"
+        "$bin/bench-startup-game" "$bin/bench-startup-game --with-deck"
     stop_xvfb
-    mv "$conf.standard" "$conf"
     rm -rf "$data_dir"
 }
 

@@ -4,6 +4,8 @@
 //   --idle setup   stays up after the first paint, waiting for a human at the setup
 //   --idle turn    presses New Game and Done after the first paint (the first
 //                  seat a human), then waits for that human's first click
+//   --with-deck    reads the remembered choices from pairon-deck.conf beside
+//                  the usual file, which chooses a deck of the player's own
 //
 // While idling it prints a line on stderr for every timer event any object
 // receives, and one for every paint, so that a quiet run prints nothing.
@@ -42,8 +44,10 @@ int main(int argc, char* argv[]) {
     // The game's own look at its command line before anything starts.
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
     std::string idle;
-    for (int k = 1; k + 1 < argc; ++k) {
-        if (std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
+    bool withDeck = false;
+    for (int k = 1; k < argc; ++k) {
+        if (k + 1 < argc && std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
+        if (std::strcmp(argv[k], "--with-deck") == 0) withDeck = true;
     }
 
     pairon::Startup startup;
@@ -54,7 +58,9 @@ int main(int argc, char* argv[]) {
     pairon::MixingRandom random;
     pairon::MainForm form(random);
     // The remembered choices, from the profile the bench gives it.
-    pairon::ChoicesFile choices(pairon::ChoicesFile::UsualPath());
+    QString choicesPath = pairon::ChoicesFile::UsualPath();
+    if (withDeck) choicesPath.replace(QStringLiteral("pairon.conf"), QStringLiteral("pairon-deck.conf"));
+    pairon::ChoicesFile choices(choicesPath);
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
     pairon::bench::PrintStamp("window");

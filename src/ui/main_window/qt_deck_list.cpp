@@ -97,10 +97,6 @@ void DeckList::Fill() {
         list_->addItem(RemoveDeckText(), QString());
         list_->setItemData(list_->count() - 1, kRemoveItem, Qt::UserRole + 1);
     }
-    // The open list is as wide as its longest item needs, the field as laid out.
-    int widest = 0;
-    for (int k = 0; k < list_->count(); ++k) widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->itemText(k)));
-    list_->view()->setMinimumWidth(widest + 16);
     list_->setToolTip(chosen_ == QLatin1String(kStandardDeckName) ? QString() : chosen_);
     const int at = chosen_ == QLatin1String(kStandardDeckName) ? 0 : static_cast<int>(decks.indexOf(chosen_)) + 1;
     list_->setCurrentIndex(std::max(0, at));
