@@ -2,7 +2,7 @@
 # Builds the game and its bench programs (Release, into build-bench) and runs
 # the benchmarks of the game's budgets.
 #
-#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|decks|all]
+#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|decks|all]
 #
 #   startup   start-up time and peak memory, game against an empty window (Xvfb)
 #   memory    the same peak memory, then resident memory over 200 games
@@ -11,6 +11,7 @@
 #   engine    the simulator's throughput on one core
 #   profile   where the simulator's instructions go (callgrind)
 #   scale     New Game, card click and computer pick for every board size
+#   speech    an event to its sentence queued for the screen reader (offscreen)
 #   decks     a deck made of 100 photos of 12 megapixels (time per photo, peak
 #             memory), then start-up with that deck chosen (Xvfb)
 #   all       every one of the above, in that order
@@ -81,7 +82,7 @@ build() {
     [ "${SKIP_BUILD:-0}" = 1 ] && return 0
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g >/dev/null
     cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
-        bench-startup-runner bench-response bench-scale bench-memory bench-deck-import
+        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-deck-import
 }
 
 machine() {
@@ -130,6 +131,13 @@ response() {
     echo "== Response"
     machine
     "$bin/bench-response" --games 60
+}
+
+speech() {
+    echo "== Speech"
+    machine
+    "$bin/bench-speech" --games 40 --width 4 --height 2
+    "$bin/bench-speech" --games 10
 }
 
 # Processor time all threads of a process have used, in nanoseconds.
@@ -247,7 +255,8 @@ case $what in
     engine) build && engine ;;
     profile) build && profile ;;
     scale) build && scale ;;
+    speech) build && speech ;;
     decks) build && decks ;;
-    all) build && startup && memory && response && idle && engine && profile && scale && decks ;;
-    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|decks|all]" >&2; exit 2 ;;
+    all) build && startup && memory && response && idle && engine && profile && scale && speech && decks ;;
+    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|decks|all]" >&2; exit 2 ;;
 esac

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages Pairon needs, and only those that are
 # missing: to build and play the game, or with --tests also to run every test
-# (the screen reader test reads the real window on a display of its own), or
+# (the screen reader tests read and play the real window on a display of
+# their own, one of them with the screen reader itself speaking), or
 # with --fuzz also to build and run the picture loader's fuzzer.
 # Runs as root, or through sudo otherwise.
 set -eu
@@ -9,7 +10,8 @@ set -eu
 game="cmake make g++ pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libfontconfig-dev
       fonts-liberation2"
 tests="libgtest-dev desktop-file-utils appstream dpkg-dev file valgrind
-       xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi"
+       xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+       orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox"
 fuzz="clang-14 libclang-rt-14-dev libfuzzer-14-dev"
 
 case "${1:-}" in

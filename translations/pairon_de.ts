@@ -196,12 +196,12 @@
         <translation>Punkte von %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>Die Karten auf dem Spielfeld. Mit den Pfeiltasten geht es von Karte zu Karte, Pos1 und Ende springen zur ersten und zur letzten Karte, Leertaste oder Eingabe deckt die markierte Karte auf.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Spielfeld, keine Karten</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>Die Karten auf dem Spielfeld. Mit den Pfeiltasten geht es von Karte zu Karte, Pos1 und Ende springen zur ersten und zur letzten Karte, Leertaste oder Eingabe deckt die markierte Karte auf. F2 sagt, wer dran ist, die Punkte und die übrigen Paare.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Diese Dateien konnten nicht gelesen werden und wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Bilder im Kartensatz „%1“: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: Der Kartensatz „%1“ ist nicht mehr in %2; es wird mit den Standardkarten gespielt.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Bilder im Kartensatz „%1“: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
         <translation>Pairon: Die Bilddatei %1 konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Karten</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Bilder hinzufügen…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Kartensatz entfernen…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,89 @@ gefunden in
 gefunden in
 %n Zügen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Reihe %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Neues Spiel, %1 mal %2 Karten. Trag die Spieler ein, dann drück Fertig.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>Der Computer fängt an. F2 sagt den Spielstand.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>%1 fängt an. F2 sagt den Spielstand.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>Computer deckt auf: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Ein Paar für %1! Punkte: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Ein Paar für %1! Punkte: %2. Paare übrig: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Kein Paar.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Kein Paar. Jetzt spielt der Computer.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Kein Paar. Du bist dran, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>Das Spiel ist vorbei. Wähl das Spielfeld, dann drück Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Punkte: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Gerade läuft kein Spiel. Wähl das Spielfeld, dann drück Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Trag die Spieler ein, dann drück Fertig.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>%1 ist dran. Punkte: %2. Paare übrig: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Bitte warten: Der Computer spielt.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Drück noch einmal, um eine Karte aufzudecken.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>Die Karten liegen wieder verdeckt. Drück noch einmal, um eine Karte aufzudecken.</translation>
     </message>
 </context>
 </TS>

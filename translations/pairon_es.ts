@@ -196,12 +196,12 @@
         <translation>Puntos de %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>Las cartas del tablero. Las flechas pasan de una carta a otra, Inicio y Fin van a la primera y a la última carta, Espacio o Intro da la vuelta a la carta marcada.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Tablero, sin cartas</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>Las cartas del tablero. Las flechas pasan de una carta a otra, Inicio y Fin van a la primera y a la última carta, Espacio o Intro da la vuelta a la carta marcada. F2 dice de quién es el turno, los puntos y las parejas que quedan.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Estos archivos no se pudieron leer y se han dejado fuera: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Imágenes en la baraja «%1»: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: la baraja «%1» ya no está en %2; se juega con las cartas estándar.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Imágenes en la baraja «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
         <translation>Pairon: no se pudo cargar el archivo de imagen %1.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Cartas</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Estándar</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Añadir imágenes…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Quitar baraja…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,89 @@ Encontraste
 %2 parejas en
 %n turnos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Partida nueva, %1 por %2 cartas. Escribe los jugadores y pulsa Listo.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>Empieza el ordenador. F2 dice los puntos.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>Empieza %1. F2 dice los puntos.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>El ordenador destapa %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>¡Pareja para %1! Puntos: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>¡Pareja para %1! Puntos: %2. Quedan parejas: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>No es pareja.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>No es pareja. Ahora juega el ordenador.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>No es pareja. Te toca, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>La partida ha terminado. Elige el tablero y pulsa Empezar.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Puntos: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>No hay ninguna partida. Elige el tablero y pulsa Empezar.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Escribe los jugadores y pulsa Listo.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>Turno de %1. Puntos: %2. Quedan parejas: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Espera: está jugando el ordenador.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Pulsa otra vez para destapar una carta.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>Las cartas vuelven a estar boca abajo. Pulsa otra vez para destapar una carta.</translation>
     </message>
 </context>
 </TS>

@@ -196,12 +196,12 @@
         <translation>Score de %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>Les cartes de la table. Les flèches passent d’une carte à l’autre, Début et Fin vont à la première et à la dernière carte, Espace ou Entrée retourne la carte marquée.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Table de jeu, aucune carte</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>Les cartes de la table. Les flèches passent d’une carte à l’autre, Début et Fin vont à la première et à la dernière carte, Espace ou Entrée retourne la carte marquée. F2 dit à qui de jouer, les scores et les paires restantes.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Ces fichiers n’ont pas pu être lus et ont été laissés de côté : %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Images dans le jeu « %1 » : %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon : le jeu « %1 » n’est plus dans %2 ; la partie se joue avec les cartes standard.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Images dans le jeu « %1 » : %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
         <translation>Pairon&#xa0;: impossible de charger le fichier d’image %1.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Cartes</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Ajouter des images…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Retirer un jeu…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,89 @@ Tu as trouvé
 %2 paires en
 %n tours</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rangée %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Nouvelle partie, %1 sur %2 cartes. Inscris les joueurs, puis appuie sur C’est parti.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>L’ordinateur commence. F2 dit les scores.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>%1 commence. F2 dit les scores.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>L’ordinateur retourne %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Une paire pour %1 ! Score : %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Une paire pour %1 ! Score : %2. Paires restantes : %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Pas de paire.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Pas de paire. L’ordinateur joue maintenant.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Pas de paire. À toi, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>La partie est finie. Choisis la table, puis appuie sur Jouer.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Scores : %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Aucune partie en cours. Choisis la table, puis appuie sur Jouer.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Inscris les joueurs, puis appuie sur C’est parti.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>À %1 de jouer. Scores : %2. Paires restantes : %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Attends : l’ordinateur joue.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Appuie encore pour retourner une carte.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>Les cartes sont de nouveau face cachée. Appuie encore pour retourner une carte.</translation>
     </message>
 </context>
 </TS>

@@ -196,12 +196,12 @@
         <translation>Punti di %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>Le carte sul tavolo. Le frecce passano da una carta all’altra, Inizio e Fine vanno alla prima e all’ultima carta, Spazio o Invio scopre la carta segnata.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Tavolo di gioco, nessuna carta</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>Le carte sul tavolo. Le frecce passano da una carta all’altra, Inizio e Fine vanno alla prima e all’ultima carta, Spazio o Invio scopre la carta segnata. F2 dice a chi tocca, i punti e le coppie rimaste.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Questi file non si potevano leggere e sono stati tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Immagini nel mazzo «%1»: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: il mazzo «%1» non è più in %2; si gioca con le carte standard.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Immagini nel mazzo «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
         <translation>Pairon: impossibile caricare il file immagine %1.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Carte</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Aggiungi immagini…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Rimuovi mazzo…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,89 @@ Hai trovato
 %2 coppie in
 %n turni</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Nuova partita, %1 per %2 carte. Scrivi i giocatori, poi premi Fatto.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>Comincia il computer. F2 dice i punti.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>Comincia %1. F2 dice i punti.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>Il computer scopre %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Una coppia per %1! Punti: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Una coppia per %1! Punti: %2. Coppie rimaste: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Niente coppia.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Niente coppia. Ora gioca il computer.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Niente coppia. Tocca a te, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>La partita è finita. Scegli il tavolo, poi premi Nuova partita.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Punti: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Nessuna partita in corso. Scegli il tavolo, poi premi Nuova partita.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Scrivi i giocatori, poi premi Fatto.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>Tocca a %1. Punti: %2. Coppie rimaste: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Aspetta: sta giocando il computer.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Premi ancora per scoprire una carta.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>Le carte sono di nuovo coperte. Premi ancora per scoprire una carta.</translation>
     </message>
 </context>
 </TS>

@@ -196,12 +196,12 @@
         <translation>Score van %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>De kaarten op het speelveld. Met de pijltjestoetsen ga je van kaart naar kaart, Home en End gaan naar de eerste en de laatste kaart, spatie of Enter draait de gemarkeerde kaart om.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Speelveld, geen kaarten</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>De kaarten op het speelveld. Met de pijltjestoetsen ga je van kaart naar kaart, Home en End gaan naar de eerste en de laatste kaart, spatie of Enter draait de gemarkeerde kaart om. F2 zegt wie aan de beurt is, de punten en de paren die over zijn.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Deze bestanden konden niet worden gelezen en zijn weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Afbeeldingen in het kaartspel ‘%1’: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: het kaartspel ‘%1’ staat niet meer in %2; er wordt met de standaardkaarten gespeeld.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Afbeeldingen in het kaartspel ‘%1’: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
         <translation>Pairon: het afbeeldingsbestand %1 kon niet worden geladen.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Kaarten</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Gewoon</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Afbeeldingen toevoegen…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Kaartspel verwijderen…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kaarten</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Gewoon</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,89 @@ Je vond %2
 paren in
 %n beurten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Nieuw spel, %1 bij %2 kaarten. Vul de spelers in en druk dan op Klaar.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>De computer begint. F2 zegt de stand.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>%1 begint. F2 zegt de stand.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>Computer draait om: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Een paar voor %1! Punten: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Een paar voor %1! Punten: %2. Paren over: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Geen paar.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Geen paar. Nu speelt de computer.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Geen paar. Jij bent aan de beurt, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>Het spel is voorbij. Kies het speelveld en druk dan op Nieuw spel.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Punten: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Er loopt geen spel. Kies het speelveld en druk dan op Nieuw spel.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Vul de spelers in en druk dan op Klaar.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>%1 is aan de beurt. Punten: %2. Paren over: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Even wachten: de computer speelt.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Druk nog eens om een kaart om te draaien.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>De kaarten liggen weer dicht. Druk nog eens om een kaart om te draaien.</translation>
     </message>
 </context>
 </TS>

@@ -196,12 +196,12 @@
         <translation>Punkty gracza %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>Karty na planszy. Strzałki przechodzą od karty do karty, Home i End do pierwszej i do ostatniej karty, Spacja lub Enter odkrywa zaznaczoną kartę.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Plansza, brak kart</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>Karty na planszy. Strzałki przechodzą od karty do karty, Home i End do pierwszej i do ostatniej karty, Spacja lub Enter odkrywa zaznaczoną kartę. F2 mówi, czyja kolej, jakie są wyniki i ile par zostało.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Tych plików nie dało się odczytać i zostały pominięte: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Obrazy w talii „%1”: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: talii „%1” nie ma już w %2; gra toczy się zwykłymi kartami.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Obrazy w talii „%1”: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
         <translation>Pairon: nie udało się wczytać pliku obrazu %1.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Karty</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Zwykłe</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Dodaj obrazy…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Usuń talię…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karty</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Zwykłe</translation>
     </message>
 </context>
 <context>
@@ -585,6 +585,89 @@ Ruchów: %n</numerusform>
 Par: %2
 Ruchów: %n</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rząd %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Nowa gra, %1 na %2 karty. Wpisz graczy, a potem naciśnij Gotowe.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>Zaczyna komputer. F2 mówi wynik.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>Zaczyna: %1. F2 mówi wynik.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>Komputer odkrywa %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Para dla: %1! Wynik: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Para dla: %1! Wynik: %2. Zostało par: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>To nie para.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>To nie para. Teraz gra komputer.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>To nie para. Twoja kolej, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>Gra skończona. Wybierz planszę, a potem naciśnij Nowa gra.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Wyniki: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Nie trwa żadna gra. Wybierz planszę, a potem naciśnij Nowa gra.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Wpisz graczy, a potem naciśnij Gotowe.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>Teraz gra: %1. Wyniki: %2. Zostało par: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Poczekaj: gra komputer.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Naciśnij jeszcze raz, aby odkryć kartę.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>Karty są znowu zakryte. Naciśnij jeszcze raz, aby odkryć kartę.</translation>
     </message>
 </context>
 </TS>

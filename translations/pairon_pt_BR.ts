@@ -196,12 +196,12 @@
         <translation>Pontos de %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>As cartas da mesa. As setas passam de uma carta para outra, Home e End vão para a primeira e a última carta, Espaço ou Enter vira a carta marcada.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Mesa de jogo, sem cartas</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>As cartas da mesa. As setas passam de uma carta para outra, Home e End vão para a primeira e a última carta, Espaço ou Enter vira a carta marcada. F2 diz de quem é a vez, os pontos e os pares restantes.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Estes arquivos não puderam ser lidos e foram deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Imagens no baralho “%1”: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: o baralho “%1” não está mais em %2; joga-se com as cartas padrão.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Imagens no baralho “%1”: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
         <translation>Pairon: não foi possível carregar o arquivo de imagem %1.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Cartas</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Padrão</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Adicionar imagens…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Remover baralho…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,89 @@ Você achou
 %2 pares em
 %n rodadas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Jogo novo, %1 por %2 cartas. Escreva os jogadores e aperte Pronto.</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>A máquina começa. F2 diz os pontos.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>%1 começa. F2 diz os pontos.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>A máquina vira %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Um par para %1! Pontos: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Um par para %1! Pontos: %2. Pares restantes: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Não é par.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Não é par. Agora a máquina joga.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Não é par. Sua vez, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>O jogo acabou. Escolha a mesa e aperte Novo jogo.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Pontos: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Nenhum jogo em andamento. Escolha a mesa e aperte Novo jogo.</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Escreva os jogadores e aperte Pronto.</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>Vez de %1. Pontos: %2. Pares restantes: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Espere: a máquina está jogando.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Aperte de novo para virar uma carta.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>As cartas estão viradas para baixo de novo. Aperte de novo para virar uma carta.</translation>
     </message>
 </context>
 </TS>

@@ -196,12 +196,12 @@
         <translation>Очки игрока %1</translation>
     </message>
     <message>
-        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up.</source>
-        <translation>Карты на поле. Стрелки переходят от карты к карте, Home и End — к первой и к последней карте, пробел или Enter открывает отмеченную карту.</translation>
-    </message>
-    <message>
         <source>Game Window, no cards</source>
         <translation>Игровое поле, карт нет</translation>
+    </message>
+    <message>
+        <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
+        <translation>Карты на поле. Стрелки переходят от карты к карте, Home и End — к первой и к последней карте, пробел или Enter открывает отмеченную карту. F2 говорит, чей ход, счёт и сколько пар осталось.</translation>
     </message>
     <message>
         <source>Cards</source>
@@ -213,6 +213,10 @@
     <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Эти файлы не удалось прочитать, они пропущены: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Картинок в колоде «%1»: %2.</translation>
     </message>
     <message>
         <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
@@ -245,10 +249,6 @@
     <message>
         <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
         <translation>Pairon: колоды «%1» больше нет в %2; игра идёт с обычными картами.</translation>
-    </message>
-    <message>
-        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
-        <translation>Картинок в колоде «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -521,20 +521,20 @@ A card game of pairs and memory for one to four players, by The Pairon developer
         <translation>Pairon: не удалось загрузить файл картинки %1.</translation>
     </message>
     <message>
-        <source>Cards</source>
-        <translation>Карты</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Обычные</translation>
-    </message>
-    <message>
         <source>Add pictures…</source>
         <translation>Добавить картинки…</translation>
     </message>
     <message>
         <source>Remove deck…</source>
         <translation>Удалить колоду…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычные</translation>
     </message>
 </context>
 <context>
@@ -585,6 +585,89 @@ pairs in
 Найдено пар: %2
 за %n ходов</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ряд %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
+        <translation>Новая игра, %1 на %2 карты. Впиши игроков и нажми «Готово».</translation>
+    </message>
+    <message>
+        <source>The computer plays first. F2 tells the score.</source>
+        <translation>Первым ходит робот. F2 говорит счёт.</translation>
+    </message>
+    <message>
+        <source>%1 plays first. F2 tells the score.</source>
+        <translation>Первым ходит: %1. F2 говорит счёт.</translation>
+    </message>
+    <message>
+        <source>Computer turns up %1: %2.</source>
+        <translation>Робот открывает %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2.</source>
+        <translation>Пара у игрока %1! Счёт: %2.</translation>
+    </message>
+    <message>
+        <source>A pair for %1! Score: %2. Pairs left: %3.</source>
+        <translation>Пара у игрока %1! Счёт: %2. Осталось пар: %3.</translation>
+    </message>
+    <message>
+        <source>No pair.</source>
+        <translation>Не пара.</translation>
+    </message>
+    <message>
+        <source>No pair. The computer plays now.</source>
+        <translation>Не пара. Теперь ходит робот.</translation>
+    </message>
+    <message>
+        <source>No pair. Your turn, %1.</source>
+        <translation>Не пара. Твой ход, %1.</translation>
+    </message>
+    <message>
+        <source>The game is over. Choose the board, then press New Game.</source>
+        <translation>Игра окончена. Выбери поле и нажми «Новая игра».</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Scores: %1.</source>
+        <translation>Счёт: %1.</translation>
+    </message>
+    <message>
+        <source>No game is on. Choose the board, then press New Game.</source>
+        <translation>Игры сейчас нет. Выбери поле и нажми «Новая игра».</translation>
+    </message>
+    <message>
+        <source>Enter the players, then press Done.</source>
+        <translation>Впиши игроков и нажми «Готово».</translation>
+    </message>
+    <message>
+        <source>%1 to play. Scores: %2. Pairs left: %3.</source>
+        <translation>Сейчас ходит: %1. Счёт: %2. Осталось пар: %3.</translation>
+    </message>
+    <message>
+        <source>Please wait: the computer is playing.</source>
+        <translation>Подожди: ходит робот.</translation>
+    </message>
+    <message>
+        <source>Press again to turn up a card.</source>
+        <translation>Нажми ещё раз, чтобы открыть карту.</translation>
+    </message>
+    <message>
+        <source>The cards are face down again. Press again to turn up a card.</source>
+        <translation>Карты снова закрыты. Нажми ещё раз, чтобы открыть карту.</translation>
     </message>
 </context>
 </TS>

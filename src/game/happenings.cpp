@@ -31,7 +31,7 @@ int SeatOf(const GameSnapshot& snapshot, int turns) { return snapshot.seats > 0 
 
 }  // namespace
 
-GameSnapshot TakeSnapshot(const MainForm& form) {
+GameSnapshot TakeGameSnapshot(const MainForm& form) {
     GameSnapshot s;
     for (std::size_t p = 0; p < s.cards.size(); ++p) {
         const Picture& card = form.imgCard[p];

@@ -57,7 +57,7 @@ struct GameSnapshot {
     bool outcome = false;
 };
 
-GameSnapshot TakeSnapshot(const MainForm& form);
+GameSnapshot TakeGameSnapshot(const MainForm& form);
 
 // The happenings between two snapshots, in the order they took place.
 std::vector<Happening> WhatHappened(const GameSnapshot& before, const GameSnapshot& after, const MainForm& form);

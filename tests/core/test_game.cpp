@@ -42,7 +42,7 @@ void TestGame::AfterEvent(std::string_view event) {
 }
 
 void TestGame::Hear() {
-    GameSnapshot now = TakeSnapshot(form);
+    GameSnapshot now = TakeGameSnapshot(form);
     for (Happening& happening : WhatHappened(snapshot_, now, form)) heard.push_back(std::move(happening));
     snapshot_ = now;
 }

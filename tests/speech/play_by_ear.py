@@ -210,7 +210,14 @@ class Player:
 
 def setup(ear):
     """Width 4, height 2, two players, New Game, Ann against the computer, Done."""
-    # The window opens with the focus on New Game; Tab goes on to Exit.
+    # The window opens with the focus on New Game, which the screen reader
+    # says once it has found the window; Tab goes on to Exit.
+    try:
+        ear.wait_for(r"^New Game push button", "the window's first control", timeout=40)
+    except Failure:
+        # A screen reader slow to start may have missed the window opening.
+        subprocess.run(["xdotool", "search", "--name", "^Pairon Game$", "windowactivate"], timeout=20)
+        ear.wait_for(r"^(New Game push button|Pairon Game)", "the window", timeout=30)
     ear.press("Tab", r"^Exit push button", "Exit")
     ear.press("Tab", r"^Background Picture check box", "the first option")
     ear.press("Tab", r"^Players combo box", "the players list")

@@ -76,6 +76,7 @@ for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] 
 script -qfec "orca -u '$home/orca' --debug-file /dev/stdout" "$ORCA_LOG" </dev/null >/dev/null 2>&1 &
 terminal=$!
 pids="$terminal $pids"
-for _ in $(seq 100); do grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break; sleep 0.1; done
+# Orca is ready once it has said so; on a busy machine that takes a while.
+for _ in $(seq 600); do grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break; sleep 0.1; done
 
 "$@"

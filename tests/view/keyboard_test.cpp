@@ -41,6 +41,11 @@ struct KeyboardGame : ViewFixture {
         ASSERT_EQ(Focused(), Control(name));
         Key(Qt::Key_Space);
     }
+    // New Game and Done by key: a game on the setup's board.
+    void StartGame() {
+        PressByKey("cmdNew");
+        PressByKey("cmdDone");
+    }
     // From Help, the last of the controls, Tab goes on to the board.
     void TabIntoBoard() {
         Control("cmdHelp")->setFocus(Qt::TabFocusReason);
@@ -168,7 +173,8 @@ TEST(Keyboard, AOneSeatGamePlaysToItsEndWithKeysAlone) {
 }
 
 TEST(Keyboard, TheMarkSkipsSlotsOffTheBoardAndWraps) {
-    KeyboardGame ui;  // the 6 x 3 board of the setup state
+    KeyboardGame ui;  // a game on the 6 x 3 board of the setup state
+    ui.StartGame();
     ui.TabIntoBoard();
     struct Step {
         int key;
@@ -192,6 +198,7 @@ TEST(Keyboard, TheMarkSkipsSlotsOffTheBoardAndWraps) {
     }
     // A narrower board pulls the mark in to the nearest card left on it.
     ui.Key(Qt::Key_End);
+    ui.PressByKey("cmdNew");
     static_cast<QComboBox*>(ui.Control("cmbWidth"))->setCurrentText("4");
     EXPECT_EQ(ui.Board()->Marked(), 23);
 }
@@ -281,6 +288,7 @@ TEST(Keyboard, TheCoveredBoardTakesNoFocusAndNoKeys) {
 TEST(Keyboard, F1OpensHelpFromAnywhereInTheWindow) {
     KeyboardGame ui;
     for (const char* name : {"cmbWidth", "chkMultiple", "cmdNew", "board"}) {
+        if (std::string_view(name) == "board") ui.StartGame();
         QWidget* widget = std::string_view(name) == "board" ? ui.Board() : ui.Control(name);
         widget->setFocus(Qt::TabFocusReason);
         ASSERT_EQ(ui.Focused(), widget) << name;
@@ -292,6 +300,7 @@ TEST(Keyboard, F1OpensHelpFromAnywhereInTheWindow) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&ui.view));
     }
     // In the player panel too.
+    ui.PressByKey("cmdNew");
     ui.PressByKey("cmdNew");
     ui.Control("txtPlayer", 0)->setFocus(Qt::TabFocusReason);
     ui.view.Help()->hide();
@@ -319,6 +328,10 @@ TEST(Keyboard, TheFocusOrderIsTheLayoutsFollowedByTheBoard) {
         widget = widget->nextInFocusChain();
     } while (widget != ui.Control("cmdNew") && chain.size() <= expected.size());
     EXPECT_EQ(chain, expected);
+    // In the setup no game is on the board: from Help, Tab goes round to New Game.
+    ui.Control("cmdHelp")->setFocus(Qt::TabFocusReason);
+    ui.Key(Qt::Key_Tab);
+    EXPECT_EQ(ui.Focused(), ui.Control("cmdNew"));
 
     // In play, Tab visits what is shown, the board last, and Shift+Tab goes back.
     ui.PressByKey("cmdNew");
@@ -338,6 +351,7 @@ TEST(Keyboard, TheFocusOrderIsTheLayoutsFollowedByTheBoard) {
 
 TEST(Keyboard, TheMarkShowsOnlyWhileTheBoardHasTheFocus) {
     KeyboardGame ui;
+    ui.StartGame();
     auto grab = [&] { return ui.Control("fraGame")->grab().toImage(); };
     const QImage before = grab();
     ui.TabIntoBoard();

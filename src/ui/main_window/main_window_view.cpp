@@ -435,11 +435,11 @@ void MainWindowView::Handle(const std::function<void()>& event) {
     if (failed_) return;
     // An event before the rest of the window is built builds it first.
     BuildRemainingControls();
-    const GameSnapshot before = TakeSnapshot(form_);
+    const GameSnapshot before = TakeGameSnapshot(form_);
     event();
     Sync();
     if (listeners_.empty() || failed_) return;
-    const std::vector<Happening> happened = WhatHappened(before, TakeSnapshot(form_), form_);
+    const std::vector<Happening> happened = WhatHappened(before, TakeGameSnapshot(form_), form_);
     if (happened.empty()) return;
     for (HappeningListener* listener : std::vector(listeners_)) listener->Heard(happened, form_);
 }

@@ -1,5 +1,6 @@
 #include "ui/main_window/qt_announcer.h"
 
+#include <QAccessible>
 #include <algorithm>
 #include <utility>
 
@@ -14,6 +15,13 @@ constexpr qint64 kPauseMilliseconds = 350;
 // Nobody wants to hear what has waited longer than this: it is said at once
 // when the estimate runs long.
 constexpr qint64 kLongestWait = 6000;
+
+constexpr qsizetype kKept = 100;
+
+void Keep(QStringList& list, const QString& text) {
+    list.append(text);
+    if (list.size() > kKept) list.removeFirst();
+}
 
 QString Joined(const QString& first, const QString& second) {
     if (first.isEmpty()) return second;
@@ -40,12 +48,15 @@ Announcer::Announcer(QWidget* window) : label_(new NotificationLabel(window)) {
     clock_.start();
 }
 
+bool Announcer::ScreenReaderListening() const { return assumeScreenReader_ || QAccessible::isActive(); }
+
 qint64 Announcer::SpeakingTime(const QString& text) {
     return kPauseMilliseconds + kMillisecondsPerCharacter * text.size();
 }
 
 void Announcer::SayNow(const QString& text) {
     if (text.isEmpty()) return;
+    Keep(given_, text);
     waiting_.clear();
     timer_.stop();
     Speak(text);
@@ -53,6 +64,7 @@ void Announcer::SayNow(const QString& text) {
 
 void Announcer::SayNext(const QString& text) {
     if (text.isEmpty()) return;
+    Keep(given_, text);
     waiting_ = Joined(waiting_, text);
     const qint64 wait = busyUntil_ - clock_.elapsed();
     if (wait <= 0) {
@@ -77,8 +89,9 @@ void Announcer::SpeakWaiting() {
 
 void Announcer::Speak(const QString& text) {
     busyUntil_ = clock_.elapsed() + SpeakingTime(text);
-    spoken_.append(text);
-    if (spoken_.size() > 100) spoken_.removeFirst();
+    Keep(spoken_, text);
+    // With no screen reader listening there is nobody to show it to.
+    if (!ScreenReaderListening()) return;
     // Hidden, given its text and shown again, the label is spoken anew.
     label_->hide();
     label_->setText(text);

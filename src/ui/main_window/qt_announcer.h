@@ -43,8 +43,15 @@ public:
 
     // The utterance waiting to be spoken, if any.
     const QString& Waiting() const { return waiting_; }
-    // The latest utterances spoken, oldest first, for whoever checks them.
+    // The latest utterances spoken, and the latest texts given to be said,
+    // oldest first, for whoever checks them.
     const QStringList& Spoken() const { return spoken_; }
+    const QStringList& Given() const { return given_; }
+
+    // Whether a screen reader listens: one is running, or the announcer was
+    // told to act as if one did (as a test does where none can run).
+    bool ScreenReaderListening() const;
+    void AssumeScreenReader(bool assume) { assumeScreenReader_ = assume; }
 
     // About how long a screen reader takes to say `text` at its usual rate.
     static qint64 SpeakingTime(const QString& text);
@@ -59,6 +66,8 @@ private:
     qint64 busyUntil_ = 0;
     QString waiting_;
     QStringList spoken_;
+    QStringList given_;
+    bool assumeScreenReader_ = false;
 };
 
 }  // namespace pairon

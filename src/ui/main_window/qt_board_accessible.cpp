@@ -42,7 +42,7 @@ public:
         state.selectable = true;
         state.focused = marked && board_->hasFocus();
         state.selected = marked;
-        state.invisible = !board_->Shown(position_) || !board_->isVisible();
+        state.invisible = !board_->Shown(position_) || !board_->isVisible() || !board_->isEnabled();
         state.offscreen = state.invisible;
         return state;
     }
@@ -62,9 +62,12 @@ public:
         }
     }
 
-    int childCount() const override { return Board()->ShownCount(); }
+    // The cards are the board's items only while a game is played on it.
+    int childCount() const override { return Board()->isEnabled() ? Board()->ShownCount() : 0; }
 
-    QAccessibleInterface* child(int index) const override { return Item(Board()->PositionOfCard(index)); }
+    QAccessibleInterface* child(int index) const override {
+        return Board()->isEnabled() ? Item(Board()->PositionOfCard(index)) : nullptr;
+    }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
         for (int p = 0; p < kBoardColumns * kBoardRows; ++p) {

@@ -193,9 +193,10 @@ void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& 
     const FaceNames faceName = [this](int face) { return SpokenFace(face); };
     for (const Happening& h : happenings) {
         if (h.kind != HappeningKind::PlayStarted || h.computer) continue;
-        // The first player is a human: the board takes the focus, and the
-        // screen reader names the marked card before the game speaks.
-        if (BoardNavigator* board = view_.Board(); board && board->isEnabled()) {
+        // The first player is a human: with a screen reader listening, the
+        // board takes the focus, and the screen reader names the marked card
+        // before the game speaks. Without one the window stays as it was.
+        if (BoardNavigator* board = view_.Board(); board && board->isEnabled() && announcer_.ScreenReaderListening()) {
             board->setFocus(Qt::OtherFocusReason);
             announcer_.Hold(board->accessibleName() + board->accessibleDescription());
         }

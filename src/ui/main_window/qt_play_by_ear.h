@@ -29,6 +29,7 @@ public:
     void TellState();
 
     const Announcer& Announcements() const { return announcer_; }
+    Announcer& Announcements() { return announcer_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
