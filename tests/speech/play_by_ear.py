@@ -225,13 +225,15 @@ def setup(ear):
     ear.press("Down", r"^2\.$", "the players list's new value")
     ear.press("Tab", r"^Multiple Pairs check box")
     ear.press("Tab", r"^Highlight Selected check box")
+    ear.press("Tab", r"^Cards combo box", "the deck list")
+    ear.wait_for(r"^Standard\.$", "the deck list's value on arrival")
     ear.press("Tab", r"^Height combo box", "the height list")
     ear.wait_for(r"^3\.$", "the height on arrival")
     ear.press("Up", r"^2\.$", "the new height")
     ear.press("Tab", r"^Width combo box", "the width list")
     ear.wait_for(r"^6\.$", "the width on arrival")
     ear.press("Up", r"^4\.$", "the new width")
-    for _ in range(6):
+    for _ in range(7):
         ear.press("shift+Tab")
     ear.press("shift+Tab", r"^New Game push button")
     ear.press("F2", r"^notification No game is on\.", "the state before a game")
