@@ -22,6 +22,7 @@
 #include "game/random.h"
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
+#include "ui/main_window/qt_play_by_ear.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ int main(int argc, char* argv[]) {
     pairon::ChoicesFile choices(choicesPath);
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
+    // As the game does: whoever listens rather than looks is told what happens.
+    pairon::PlayByEar ear(window);
     pairon::bench::PrintStamp("window");
 
     IdleWatch watch;

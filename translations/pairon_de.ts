@@ -591,10 +591,6 @@ gefunden in
         <translation>Reihe %1, Spalte %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Neues Spiel, %1 mal %2 Karten. Trag die Spieler ein, dann drück Fertig.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>Der Computer fängt an. F2 sagt den Spielstand.</translation>
     </message>
@@ -665,6 +661,10 @@ gefunden in
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>Die Karten liegen wieder verdeckt. Drück noch einmal, um eine Karte aufzudecken.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Neues Spiel, %1 mal %2 Karten. Auf dem Knopf Neues Spiel steht jetzt Aufhören. Trag die Spieler ein, dann drück Fertig.</translation>
     </message>
 </context>
 </TS>

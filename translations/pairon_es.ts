@@ -591,10 +591,6 @@ Encontraste
         <translation>fila %1, columna %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Partida nueva, %1 por %2 cartas. Escribe los jugadores y pulsa Listo.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>Empieza el ordenador. F2 dice los puntos.</translation>
     </message>
@@ -665,6 +661,10 @@ Encontraste
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>Las cartas vuelven a estar boca abajo. Pulsa otra vez para destapar una carta.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Partida nueva, %1 por %2 cartas. El botón Empezar ahora dice Terminar. Escribe los jugadores y pulsa Listo.</translation>
     </message>
 </context>
 </TS>

@@ -591,10 +591,6 @@ Tu as trouvé
         <translation>rangée %1, colonne %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Nouvelle partie, %1 sur %2 cartes. Inscris les joueurs, puis appuie sur C’est parti.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>L’ordinateur commence. F2 dit les scores.</translation>
     </message>
@@ -665,6 +661,10 @@ Tu as trouvé
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>Les cartes sont de nouveau face cachée. Appuie encore pour retourner une carte.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Nouvelle partie, %1 sur %2 cartes. Le bouton Jouer affiche maintenant Arrêter. Inscris les joueurs, puis appuie sur C’est parti.</translation>
     </message>
 </context>
 </TS>

@@ -591,10 +591,6 @@ Hai trovato
         <translation>riga %1, colonna %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Nuova partita, %1 per %2 carte. Scrivi i giocatori, poi premi Fatto.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>Comincia il computer. F2 dice i punti.</translation>
     </message>
@@ -665,6 +661,10 @@ Hai trovato
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>Le carte sono di nuovo coperte. Premi ancora per scoprire una carta.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Nuova partita, %1 per %2 carte. Il pulsante Nuova partita ora dice Fine partita. Scrivi i giocatori, poi premi Fatto.</translation>
     </message>
 </context>
 </TS>

@@ -591,10 +591,6 @@ paren in
         <translation>rij %1, kolom %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Nieuw spel, %1 bij %2 kaarten. Vul de spelers in en druk dan op Klaar.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>De computer begint. F2 zegt de stand.</translation>
     </message>
@@ -665,6 +661,10 @@ paren in
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>De kaarten liggen weer dicht. Druk nog eens om een kaart om te draaien.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Nieuw spel, %1 bij %2 kaarten. Op de knop Nieuw spel staat nu Stoppen. Vul de spelers in en druk dan op Klaar.</translation>
     </message>
 </context>
 </TS>

@@ -594,10 +594,6 @@ Ruchów: %n</numerusform>
         <translation>rząd %1, kolumna %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Nowa gra, %1 na %2 karty. Wpisz graczy, a potem naciśnij Gotowe.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>Zaczyna komputer. F2 mówi wynik.</translation>
     </message>
@@ -668,6 +664,10 @@ Ruchów: %n</numerusform>
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>Karty są znowu zakryte. Naciśnij jeszcze raz, aby odkryć kartę.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Nowa gra, %1 na %2 karty. Na przycisku Nowa gra jest teraz Zakończ grę. Wpisz graczy, a potem naciśnij Gotowe.</translation>
     </message>
 </context>
 </TS>

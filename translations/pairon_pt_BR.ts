@@ -591,10 +591,6 @@ Você achou
         <translation>linha %1, coluna %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Jogo novo, %1 por %2 cartas. Escreva os jogadores e aperte Pronto.</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>A máquina começa. F2 diz os pontos.</translation>
     </message>
@@ -665,6 +661,10 @@ Você achou
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>As cartas estão viradas para baixo de novo. Aperte de novo para virar uma carta.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Jogo novo, %1 por %2 cartas. O botão Novo jogo agora diz Encerrar. Escreva os jogadores e aperte Pronto.</translation>
     </message>
 </context>
 </TS>

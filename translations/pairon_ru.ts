@@ -594,10 +594,6 @@ pairs in
         <translation>ряд %1, столбец %2</translation>
     </message>
     <message>
-        <source>New game, %1 by %2 cards. Enter the players, then press Done.</source>
-        <translation>Новая игра, %1 на %2 карты. Впиши игроков и нажми «Готово».</translation>
-    </message>
-    <message>
         <source>The computer plays first. F2 tells the score.</source>
         <translation>Первым ходит робот. F2 говорит счёт.</translation>
     </message>
@@ -668,6 +664,10 @@ pairs in
     <message>
         <source>The cards are face down again. Press again to turn up a card.</source>
         <translation>Карты снова закрыты. Нажми ещё раз, чтобы открыть карту.</translation>
+    </message>
+    <message>
+        <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
+        <translation>Новая игра, %1 на %2 карты. На кнопке «Новая игра» теперь написано «Закончить». Впиши игроков и нажми «Готово».</translation>
     </message>
 </context>
 </TS>

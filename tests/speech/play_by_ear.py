@@ -14,7 +14,7 @@ import sys
 import time
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
-CARD = re.compile(r"^(?:notification )?Card, row (\d), column (\d+), (face down|face up, (.+))\.?$")
+CARD = re.compile(r"^(?:notification )?Card, row (\d), column (\d+), (face down|face up, (.+?))\.?$")
 COMPUTER_PICK = re.compile(r"Computer turns up row (\d), column (\d+): ([a-z ]+)\.")
 FACES = {"circle", "square", "triangle", "diamond", "star", "heart", "hexagon", "cross", "crescent", "arrow",
          "ring", "spiral", "lightning bolt", "flower", "drop", "leaf", "key", "bell", "anchor", "sun", "umbrella",
@@ -208,6 +208,13 @@ class Player:
         raise Failure("the computer's turn never ended; last heard %r" % self.ear.heard[-6:])
 
 
+def choose(ear, name, value, key, new_value):
+    """Tabs to a list, hears its name and value, and changes it with a key."""
+    ear.press("Tab", r"^%s combo box" % re.escape(name), "the list %r" % name)
+    ear.wait_for(r"^%s\.$" % re.escape(value), "the value of %r on arrival" % name)
+    ear.press(key, r"^%s\.$" % re.escape(new_value), "the new value of %r" % name)
+
+
 def setup(ear):
     """Width 4, height 2, two players, New Game, Ann against the computer, Done."""
     # The window opens with the focus on New Game, which the screen reader
@@ -220,24 +227,19 @@ def setup(ear):
         ear.wait_for(r"^(New Game push button|Pairon Game)", "the window", timeout=30)
     ear.press("Tab", r"^Exit push button", "Exit")
     ear.press("Tab", r"^Background Picture check box", "the first option")
-    ear.press("Tab", r"^Players combo box", "the players list")
-    ear.wait_for(r"^1\.$", "the players list's value on arrival")
-    ear.press("Down", r"^2\.$", "the players list's new value")
+    choose(ear, "Players", "1", "Down", "2")
     ear.press("Tab", r"^Multiple Pairs check box")
     ear.press("Tab", r"^Highlight Selected check box")
+    # The deck list, heard with its value and left as it is.
     ear.press("Tab", r"^Cards combo box", "the deck list")
     ear.wait_for(r"^Standard\.$", "the deck list's value on arrival")
-    ear.press("Tab", r"^Height combo box", "the height list")
-    ear.wait_for(r"^3\.$", "the height on arrival")
-    ear.press("Up", r"^2\.$", "the new height")
-    ear.press("Tab", r"^Width combo box", "the width list")
-    ear.wait_for(r"^6\.$", "the width on arrival")
-    ear.press("Up", r"^4\.$", "the new width")
+    choose(ear, "Height", "3", "Up", "2")
+    choose(ear, "Width", "6", "Up", "4")
     for _ in range(7):
         ear.press("shift+Tab")
     ear.press("shift+Tab", r"^New Game push button")
     ear.press("F2", r"^notification No game is on\.", "the state before a game")
-    ear.press("space", r"^notification New game, 4 by 2 cards\. Enter the players, then press Done\.", "the deal")
+    ear.press("space", r"^notification New game, 4 by 2 cards\. The New Game button now reads End Game\. Enter the players, then press Done\.", "the deal")
     ear.press("Tab", r"^Exit push button")
     ear.press("Tab", r"^Player 2 name text", "the second seat's name")
     ear.press("Tab", r"^Done push button")
@@ -246,12 +248,8 @@ def setup(ear):
     ear.press("Tab", r"^Player 1 name text", "the first seat's name")
     ear.press("ctrl+a")
     ear.type("Ann")
-    ear.press("Tab", r"^Player 2 type combo box", "the second seat's type")
-    ear.wait_for(r"^Human\.$", "the second seat's type value")
-    ear.press("Down", r"^Computer\.$", "the second seat now a computer")
-    ear.press("Tab", r"^Player 2 level combo box", "the computer's level")
-    ear.wait_for(r"^Average\.$", "the computer's level value")
-    ear.press("Down", r"^Poor\.$", "the computer's new level")
+    choose(ear, "Player 2 type", "Human", "Down", "Computer")
+    choose(ear, "Player 2 level", "Average", "Down", "Poor")
     for _ in range(3):
         ear.press("shift+Tab")
     ear.press("shift+Tab", r"^Done push button")

@@ -14,7 +14,25 @@ for tool in Xvfb xdotool dbus-run-session openbox speech-dispatcher orca; do
 done
 [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || { echo "skipped: speech-dispatcher-espeak-ng is not installed"; exit 77; }
 
+# Orca will not start while another Orca of the same user runs: wait for it.
+running_orca() {
+    for pid in $(pgrep -u "$(id -u)" -x orca); do
+        case $(ps -o stat= -p "$pid" 2>/dev/null) in Z*|"") ;; *) return 0 ;; esac
+    done
+    return 1
+}
+# One session at a time on this machine: the lock is held until it ends.
+if [ "${PAIRON_ORCA_LOCKED:-}" != 1 ] && command -v flock >/dev/null 2>&1; then
+    PAIRON_ORCA_LOCKED=1 exec flock -w 900 "${TMPDIR:-/tmp}/pairon-orca.lock" sh "$0" "$@"
+fi
 if [ "${PAIRON_ORCA_SESSION:-}" != 1 ]; then
+    waited=0
+    while running_orca; do
+        [ "$waited" -ge 600 ] && { echo "another screen reader has been running for ten minutes"; exit 1; }
+        [ "$waited" -eq 0 ] && echo "waiting for another screen reader to end"
+        sleep 1
+        waited=$((waited + 1))
+    done
     PAIRON_ORCA_SESSION=1 exec dbus-run-session -- sh "$0" "$@"
 fi
 
@@ -38,8 +56,11 @@ export LANGUAGE=en LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 pids=""
 cleanup() {
-    # Orca itself, the child of the terminal, goes first.
-    [ -n "${terminal:-}" ] && pkill -P "$terminal" 2>/dev/null
+    # Orca itself, the child of the terminal, goes first, and is waited for.
+    if [ -n "${terminal:-}" ]; then
+        pkill -P "$terminal" 2>/dev/null
+        for _ in $(seq 30); do pgrep -P "$terminal" >/dev/null 2>&1 || break; sleep 0.1; done
+    fi
     for pid in $pids; do kill "$pid" 2>/dev/null; done
     sleep 0.2
     for pid in $pids; do kill -9 "$pid" 2>/dev/null; done

@@ -71,7 +71,7 @@ TEST(PlayByEar, AGameAgainstTheComputerIsToldWithoutChangingTheGameOrAPixel) {
     EXPECT_EQ(t.heard.view.focusWidget(), t.heard.view.Board()) << "after Done the board has the focus";
     EXPECT_TRUE(t.heard.view.Board()->isEnabled());
     ASSERT_GE(t.Spoken().size(), 1);
-    EXPECT_EQ(t.Spoken().front(), "New game, 4 by 2 cards. Enter the players, then press Done.");
+    EXPECT_EQ(t.Spoken().front(), "New game, 4 by 2 cards. The New Game button now reads End Game. Enter the players, then press Done.");
 
     // The human turns the cards in reading order; the computer plays its ticks.
     for (int guard = 0; guard < 400 && !t.heard.form.fraOutcome.visible; ++guard) {

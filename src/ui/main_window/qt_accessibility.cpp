@@ -6,7 +6,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
-#include <QWindow>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -16,6 +15,7 @@
 #include "ui/main_window/qt_board_accessible.h"
 #include "ui/main_window/qt_board_navigator.h"
 #include "ui/main_window/qt_drop_down.h"
+#include "ui/main_window/qt_item_accessible.h"
 #include "ui/main_window/qt_translation.h"
 #include "ui/main_window/window_layout.h"
 
@@ -50,41 +50,21 @@ QString OfSeat(const char* text, int index) { return Tr(text).arg(index + 1); }
 // only while the popup shows: the items of a closed list are nowhere to be seen.
 // The selected item of a closed list, as the focus rests on it: what the
 // screen reader speaks as the list's value.
-class ListValueAccessible : public QAccessibleInterface {
+class ListValueAccessible : public WidgetItemAccessible {
 public:
-    ListValueAccessible(DropDownWidget* list, int item) : list_(list), item_(item) {}
+    ListValueAccessible(DropDownWidget* list, int item) : WidgetItemAccessible(list), list_(list), item_(item) {}
 
     bool isValid() const override { return list_ && item_ < list_->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text which) const override {
         return list_ && which == QAccessible::Name ? list_->itemText(item_) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         return list_ ? QRect(list_->mapToGlobal(QPoint(0, 0)), list_->size()) : QRect();
     }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
-        QAccessible::State state;
-        if (!list_) {
-            state.invalid = true;
-            return state;
-        }
+        if (!list_) return ItemState(false, false, true);
         const bool current = list_->currentIndex() == item_;
-        state.focusable = true;
-        state.selectable = true;
-        state.selected = current;
-        state.focused = current && list_->hasFocus() && !list_->PopupOpen();
-        state.invisible = !current || !list_->isVisible();
-        return state;
+        return ItemState(current, current && list_->hasFocus() && !list_->PopupOpen(), !current || !list_->isVisible());
     }
 
 private:

@@ -2,49 +2,30 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
-#include <QWindow>
 #include <array>
 
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_item_accessible.h"
 
 namespace pairon {
 
 namespace {
 
-class CardItemAccessible : public QAccessibleInterface {
+class CardItemAccessible : public WidgetItemAccessible {
 public:
-    CardItemAccessible(BoardNavigator* board, int position) : board_(board), position_(position) {}
+    CardItemAccessible(BoardNavigator* board, int position)
+        : WidgetItemAccessible(board), board_(board), position_(position) {}
 
     bool isValid() const override { return board_ && board_->Shown(position_); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text which) const override {
         return board_ && which == QAccessible::Name ? board_->CardName(position_) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return board_ ? board_->CardScreenRect(position_) : QRect(); }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
-        QAccessible::State state;
-        if (!board_) {
-            state.invalid = true;
-            return state;
-        }
+        if (!board_) return ItemState(false, false, true);
         const bool marked = board_->Marked() == position_;
-        state.focusable = true;
-        state.selectable = true;
-        state.focused = marked && board_->hasFocus();
-        state.selected = marked;
-        state.invisible = !board_->Shown(position_) || !board_->isVisible() || !board_->isEnabled();
-        state.offscreen = state.invisible;
-        return state;
+        return ItemState(marked, marked && board_->hasFocus(),
+                         !board_->Shown(position_) || !board_->isVisible() || !board_->isEnabled());
     }
 
 private:

@@ -45,7 +45,7 @@ QString Outcome(const MainForm& form) {
 QString Sentence(const Happening& h, const MainForm& form, const FaceNames& faceName) {
     switch (h.kind) {
         case HappeningKind::GameDealt:
-            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. Enter the players, then press Done."))
+            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done."))
                 .arg(BoardWidth(form))
                 .arg(BoardHeight(form));
         case HappeningKind::PlayStarted:
@@ -174,8 +174,13 @@ void PlayByEar::BoardKeyPressed() {
     // The key turned a card, or turned the cards back: that was said.
     if (inputHeard_ == inputs_) return;
     if (form.cmdNew.caption != kEndGameCaption || form.fraOutcome.visible) return;
+    BoardNavigator* board = view_.Board();
+    const int marked = board ? board->Marked() : -1;
     if (form.lblPlayerTurn.text == kComputerName) {
         announcer_.SayNow(Tr(QT_TRANSLATE_NOOP("Speech", "Please wait: the computer is playing.")));
+    } else if (marked >= 0 && FaceOfPictureFile(form.imgCard[static_cast<std::size_t>(marked)].file) > 0) {
+        // The card the player turned up last: it is up already.
+        announcer_.SayNow(board->CardName(marked));
     } else {
         // The key only ended the computer's pause before the player's turn.
         announcer_.SayNow(Tr(QT_TRANSLATE_NOOP("Speech", "Press again to turn up a card.")));
