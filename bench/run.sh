@@ -2,7 +2,7 @@
 # Builds the game and its bench programs (Release, into build-bench) and runs
 # the benchmarks of the game's budgets.
 #
-#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|decks|all]
+#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|decks|all]
 #
 #   startup   start-up time and peak memory, game against an empty window (Xvfb)
 #   memory    the same peak memory, then resident memory over 200 games
@@ -12,6 +12,8 @@
 #   profile   where the simulator's instructions go (callgrind)
 #   scale     New Game, card click and computer pick for every board size
 #   speech    an event to its sentence queued for the screen reader (offscreen)
+#   zoom      a zoom step and a resize re-laid out, the pictures redrawn, peak
+#             memory maximised (also on a screen scaled to 200 percent)
 #   decks     a deck made of 100 photos of 12 megapixels (time per photo, peak
 #             memory), then start-up with that deck chosen (Xvfb)
 #   all       every one of the above, in that order
@@ -82,7 +84,7 @@ build() {
     [ "${SKIP_BUILD:-0}" = 1 ] && return 0
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g >/dev/null
     cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
-        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-deck-import
+        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-zoom bench-deck-import
 }
 
 machine() {
@@ -227,6 +229,19 @@ scale() {
     "$bin/bench-scale" --games 20
 }
 
+zoom() {
+    echo "== Zoom"
+    machine
+    "$bin/bench-zoom" --games 20
+    echo
+    echo "-- the same on a screen scaled to 200 percent (QT_SCALE_FACTOR=2)"
+    QT_SCALE_FACTOR=2 "$bin/bench-zoom" --games 10
+    echo
+    echo "-- peak memory of the game maximised, each in a process of its own (100 and 200 percent screens)"
+    "$bin/bench-zoom" --peak | tail -n 1
+    QT_SCALE_FACTOR=2 "$bin/bench-zoom" --peak | tail -n 1
+}
+
 decks() {
     echo "== Decks: a deck made of 100 phone photos of 4000 x 3000 pixels (targets: under 60 ms a photo, 150 MB)"
     machine
@@ -256,7 +271,8 @@ case $what in
     profile) build && profile ;;
     scale) build && scale ;;
     speech) build && speech ;;
+    zoom) build && zoom ;;
     decks) build && decks ;;
-    all) build && startup && memory && response && idle && engine && profile && scale && speech && decks ;;
-    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|decks|all]" >&2; exit 2 ;;
+    all) build && startup && memory && response && idle && engine && profile && scale && speech && zoom && decks ;;
+    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|decks|all]" >&2; exit 2 ;;
 esac

@@ -90,7 +90,9 @@ qt_add_resources(pairon_view "raw_pixels" PREFIX "/layout" BASE ${PAIRON_LAYOUT_
   ${PAIRON_LAYOUT_PICTURE_DIR}/icon-32.pixels ${PAIRON_LAYOUT_PICTURE_DIR}/icon-48.pixels
   ${PAIRON_LAYOUT_PICTURE_DIR}/icon-64.pixels)
 target_include_directories(pairon_view PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pairon_view PUBLIC pairon_core Qt6::Widgets)
+# Pictures finer than the files (a large zoom on a sharp screen) are drawn
+# by the same art code on demand.
+target_link_libraries(pairon_view PUBLIC pairon_core pairon_art Qt6::Widgets)
 target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}"
   PAIRON_PICTURE_SCALE=${PAIRON_PICTURE_SCALE})
 add_dependencies(pairon_view pairon_pictures)

@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Willkommen bei Pairon, dem Kartenspiel für Paare und ein gutes Gedächtnis!
 
 Auf den folgenden Seiten erfährst du alles, was du über dieses einfache Programm wissen musst – auch wenn es sich hoffentlich beim Spielen von selbst erklärt.
 
 Wähle oben ein Thema: das Ziel des Spiels, wie ein neues Spiel beginnt, wie du die Spieler einträgst und wie gespielt wird.
+
+Für größere Karten zieh das Fenster größer oder drück Strg+Plus (oder Strg+=); Strg+Minus macht es wieder kleiner, Strg+0 bringt die übliche Größe zurück.
 
 Viel Spaß!</translation>
     </message>

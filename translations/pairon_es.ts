@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>¡Bienvenido a Pairon, el juego de cartas de parejas y memoria!
 
 En las páginas siguientes aprenderás todo lo que necesitas para usar este sencillo programa, aunque esperamos que se explique solo mientras juegas.
 
 Elige una pestaña arriba: el objetivo del juego, cómo empezar una partida, cómo apuntar a los jugadores y cómo jugar.
+
+Para ver las cartas más grandes, agranda la ventana o pulsa Ctrl+Más (o Ctrl+=); Ctrl+Menos la vuelve a reducir y Ctrl+0 recupera el tamaño de siempre.
 
 ¡Que te diviertas!</translation>
     </message>

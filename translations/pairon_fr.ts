@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Bienvenue dans Pairon, le jeu de cartes des paires et de la mémoire&#xa0;!
 
 Les pages suivantes t’apprennent tout ce qu’il faut savoir pour utiliser ce petit programme, même si nous espérons qu’il s’explique tout seul en jouant.
 
 Choisis un onglet en haut&#xa0;: le but du jeu, comment lancer une partie, comment inscrire les joueurs et comment jouer.
+
+Pour agrandir les cartes, agrandis la fenêtre ou appuie sur Ctrl+Plus (ou Ctrl+=)&#xa0;; Ctrl+Moins la réduit de nouveau et Ctrl+0 rétablit la taille habituelle.
 
 Amuse-toi bien&#xa0;!</translation>
     </message>

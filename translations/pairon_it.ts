@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Benvenuto in Pairon, il gioco di carte delle coppie e della memoria!
 
 Le pagine seguenti ti insegnano tutto quello che serve per usare questo semplice programma, anche se speriamo che si spieghi da solo mentre giochi.
 
 Scegli una scheda qui sopra: lo scopo del gioco, come iniziare una partita, come inserire i giocatori e come si gioca.
+
+Per ingrandire le carte, allarga la finestra o premi Ctrl+Più (o Ctrl+=); Ctrl+Meno la rimpicciolisce di nuovo e Ctrl+0 ripristina la dimensione abituale.
 
 Buon divertimento!</translation>
     </message>

@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Welkom bij Pairon, het kaartspel van paren en geheugen!
 
 Op de volgende pagina’s lees je alles wat je nodig hebt om dit eenvoudige programma te gebruiken, al hopen we dat het zichzelf onderweg uitlegt.
 
 Kies hierboven een tabblad: het doel van het spel, hoe je een nieuw spel begint, hoe je de spelers invoert en hoe je speelt.
+
+Om de kaarten groter te maken, maak je het venster groter of druk je op Ctrl+Plus (of Ctrl+=); Ctrl+Min maakt het weer kleiner en Ctrl+0 zet de gewone grootte terug.
 
 Veel plezier!</translation>
     </message>

@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Witaj w Pairon, karcianej grze w pary i pamięć!
 
 Na kolejnych stronach znajdziesz wszystko, co trzeba wiedzieć o tym prostym programie, choć mamy nadzieję, że w trakcie gry wszystko stanie się jasne.
 
 Wybierz zakładkę u góry: cel gry, jak zacząć nową grę, jak wpisać graczy i jak grać.
+
+Aby powiększyć karty, powiększ okno lub naciśnij Ctrl+Plus (albo Ctrl+=); Ctrl+Minus znów je zmniejsza, a Ctrl+0 przywraca zwykły rozmiar.
 
 Miłej zabawy!</translation>
     </message>

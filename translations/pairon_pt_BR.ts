@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Bem-vindo ao Pairon, o jogo de cartas de pares e memória!
 
 As próximas páginas ensinam tudo o que você precisa saber para usar este programa simples, embora a gente espere que ele se explique sozinho enquanto você joga.
 
 Escolha uma aba acima: o objetivo do jogo, como começar um novo jogo, como cadastrar os jogadores e como jogar.
+
+Para ver as cartas maiores, aumente a janela ou pressione Ctrl+Mais (ou Ctrl+=); Ctrl+Menos a diminui de novo e Ctrl+0 volta ao tamanho normal.
 
 Divirta-se!</translation>
     </message>

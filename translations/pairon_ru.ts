@@ -260,12 +260,16 @@ The pages that follow teach you everything you need to know to use this simple p
 
 Choose a tab above to read about the aim of the game, how to start a new game, how to enter the players and how to play.
 
+To see the cards larger, make the window larger or press Ctrl+Plus (or Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the usual size.
+
 Have fun!</source>
         <translation>Добро пожаловать в Pairon — карточную игру на пары и память!
 
 На следующих страницах рассказано всё, что нужно знать об этой простой программе, хотя мы надеемся, что по ходу игры всё станет понятно и так.
 
 Выбери вкладку наверху: цель игры, как начать новую игру, как записать игроков и как играть.
+
+Чтобы карты стали крупнее, растяни окно или нажми Ctrl+Плюс (или Ctrl+=); Ctrl+Минус снова уменьшает его, а Ctrl+0 возвращает обычный размер.
 
 Приятной игры!</translation>
     </message>

@@ -31,7 +31,9 @@
 #include "ui/main_window/qt_deck_import_dialog.h"
 #include "ui/main_window/qt_deck_list.h"
 #include "ui/main_window/qt_translation.h"
+#include "ui/main_window/qt_window_zoom.h"
 #include "ui/main_window/window_layout.h"
+#include "ui/main_window/window_zoom.h"
 #include "view/view_fixture.h"
 
 namespace pairon {
@@ -325,12 +327,16 @@ private:
     QString language_;
 };
 
-// Measures every text of the window and the help window in `language`.
-void CheckEveryTextFits(const QString& language) {
+// Measures every text of the window and the help window in `language`, with
+// the window at `zoom` percent.
+void CheckEveryTextFits(const QString& language, int zoom = 100) {
     LanguageCatalogues catalogues;
     ASSERT_TRUE(catalogues.Install(language)) << language.toStdString();
-    FitCheck check(language);
+    FitCheck check(QStringLiteral("%1 at %2 %").arg(language).arg(zoom));
     ViewFixture ui;
+    ui.view.resize(ZoomedSize(ToPixels(kMainClientWidth), zoom / 100.0),
+                   ZoomedSize(ToPixels(kMainClientHeight), zoom / 100.0));
+    ASSERT_EQ(ui.view.Zoom().Percent(), zoom);
 
     for (const ControlLayout& c : MainWindowLayout()) {
         if (c.container == "fraInvisible" || c.name == "fraInvisible") continue;
@@ -386,7 +392,11 @@ void CheckEveryTextFits(const QString& language) {
 }
 
 TEST(Languages, EveryTranslationFitsItsControl) {
-    for (const QString& language : GameLanguages()) CheckEveryTextFits(language);
+    // At every zoom step: text does not grow in step with the zoom, pixel
+    // for pixel, so each step is measured on its own.
+    for (const int zoom : kZoomSteps) {
+        for (const QString& language : GameLanguages()) CheckEveryTextFits(language, zoom);
+    }
 }
 
 TEST(Languages, AGermanComputerGameReachesTheOutcome) {

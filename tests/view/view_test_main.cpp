@@ -4,7 +4,11 @@
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, on the platform's own screen unless a test asks for another
+    // (offscreen:configfile=...).
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen"))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     // A profile of the tests' own: a developer's remembered choices never
     // reach a test, and no test leaves any behind.
     QTemporaryDir profile;

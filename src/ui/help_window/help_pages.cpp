@@ -21,6 +21,10 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "Choose a tab above to read about the aim of the game, how to start a new "
     "game, how to enter the players and how to play.\n"
     "\n"
+    "To see the cards larger, make the window larger or press Ctrl+Plus (or "
+    "Ctrl+=); Ctrl+Minus makes it smaller again and Ctrl+0 brings back the "
+    "usual size.\n"
+    "\n"
     "Have fun!");
 
 constexpr std::string_view kAim =

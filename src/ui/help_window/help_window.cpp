@@ -10,7 +10,10 @@
 
 #include "ui/help_window/help_pages.h"
 #include "ui/help_window/tab_strip.h"
+#include "art/picture_art.h"
+#include "ui/main_window/qt_picture_widgets.h"
 #include "ui/main_window/window_layout.h"
+#include "ui/main_window/window_zoom.h"
 
 namespace pairon {
 
@@ -182,5 +185,53 @@ void HelpWindow::tabHelp_Click() {
 }
 
 void HelpWindow::cmdEnd_Click() { hide(); }
+
+QSize HelpWindow::DesignedSize() const { return {ToPixels(kClientWidth), ToPixels(kClientHeight)}; }
+
+void HelpWindow::SetZoom(double zoom, double pictureScale) {
+    const bool sameDrawing =
+        pictureScale == pictureScale_ || (pictureScale <= kPictureScale && pictureScale_ <= kPictureScale);
+    if (zoom == zoom_ && sameDrawing) return;
+    if (!zoomed_.Recorded()) zoomed_.Record(this);
+    const QPoint centre = geometry().center();
+    zoom_ = zoom;
+    pictureScale_ = pictureScale;
+    QFont font = DialogFont();
+    font.setPointSizeF(ZoomedPoints(font.pointSizeF(), zoom));
+    setFont(font);
+    setFixedSize(ZoomedSize(ToPixels(kClientWidth), zoom), ZoomedSize(ToPixels(kClientHeight), zoom));
+    zoomed_.Apply(zoom);
+    tabHelp_->SetTabAreaHeight(ZoomedPixels(kPagePlace.top - kTabStripPlace.top, zoom));
+    // The pages' paragraph gaps and hanging indents follow the font.
+    for (int k = 0; k < kPageCount - 1; ++k) {
+        const HelpTextPage& text = HelpTextPages()[static_cast<std::size_t>(k)];
+        if (auto* label = fraHelp_[static_cast<std::size_t>(k)]->findChild<QLabel*>(FromUtf8(text.label))) {
+            label->setText(PageHtml(Tr(text.text), label->fontMetrics()));
+        }
+    }
+    if (auto* ornament = findChild<QLabel*>(QStringLiteral("imgOrnate"))) {
+        if (pictureScale > kPictureScale) {
+            QImage drawn = art::DrawPicture("Ornament.png", pictureScale);
+            QPixmap picture = QPixmap::fromImage(std::move(drawn));
+            picture.setDevicePixelRatio(pictureScale / zoom);
+            ornament->setPixmap(picture);
+        } else if (zoom == 1.0) {
+            ornament->setPixmap(QPixmap(QStringLiteral(":/layout/Ornament.png")));
+        } else {
+            // Drawn at the picture scale, shown smaller than that.
+            const bool sharp = pictureScale > 1;
+            QPixmap picture(sharp ? QStringLiteral(":/layout/Ornament@%1x.png").arg(kPictureScale)
+                                  : QStringLiteral(":/layout/Ornament.png"));
+            picture.setDevicePixelRatio((sharp ? kPictureScale : 1) / zoom);
+            ornament->setPixmap(picture);
+        }
+    }
+    // Grown about its middle; before it first shows, in the middle of the screen.
+    if (isVisible()) {
+        move(centre - rect().center());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
 
 }  // namespace pairon

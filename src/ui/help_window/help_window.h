@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/main_window/qt_window_zoom.h"
+
 class QPushButton;
 
 namespace pairon {
@@ -30,6 +32,13 @@ public:
     // End Help: hides the window, keeping its tab and page for next time.
     void cmdEnd_Click();
 
+    // The client area at a zoom of 1.
+    QSize DesignedSize() const;
+    // Shows every control, font and the ornament `zoom` times their size,
+    // the ornament drawn for `pictureScale` screen pixels to a pixel.
+    void SetZoom(double zoom, double pictureScale);
+    double Zoom() const { return zoom_; }
+
 private:
     void BuildTextPage(int k);
     void BuildAboutPage();
@@ -37,6 +46,9 @@ private:
     std::array<QWidget*, kPageCount> fraHelp_{};
     TabStrip* tabHelp_ = nullptr;
     QPushButton* cmdEnd_ = nullptr;
+    ZoomedWidgets zoomed_;
+    double zoom_ = 1.0;
+    double pictureScale_ = 1.0;
 };
 
 }  // namespace pairon

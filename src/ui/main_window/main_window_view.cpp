@@ -32,15 +32,12 @@
 #include "ui/main_window/qt_picture_widgets.h"
 #include "ui/main_window/qt_play_by_ear.h"
 #include "ui/main_window/qt_translation.h"
+#include "ui/main_window/qt_window_zoom.h"
 #include "ui/main_window/setup_flow.h"
 
 namespace pairon {
 
 namespace {
-
-QRect PixelGeometry(const ControlLayout& c) {
-    return {ToPixels(c.left), ToPixels(c.top), ToPixels(c.width), ToPixels(c.height)};
-}
 
 QFont DialogFont(double points, bool bold = false, bool underline = false) {
     QFont font;
@@ -74,13 +71,15 @@ QPixmap AtPictureScale(QPixmap picture) {
 // into it. A sharp screen gets it drawn at the picture scale; a screen at
 // 100 percent gets it drawn at that size, and the board, which shows at
 // start-up, as raw pixels with nothing to decode.
-QPixmap LayoutPicture(const std::string& name, bool sharp) {
+QPixmap LayoutPicture(const std::string& name, bool sharp, const WindowZoom& zoom) {
     QString picture;
     if (name == "imgGame") picture = QStringLiteral("GameBoard");
     if (name == "imgPlayer") picture = QStringLiteral("PlayerPanel");
     if (name == "imgCard") picture = QStringLiteral("CardSlot");
     if (name == "picResult") picture = QStringLiteral("ResultStart");
     if (picture.isEmpty()) return {};
+    const QPixmap drawn = zoom.DrawnPicture(picture.toStdString() + ".png", kPictureScale);
+    if (!drawn.isNull()) return drawn;
     if (sharp) {
         return AtPictureScale(
             QPixmap::fromImage(QImage(QStringLiteral(":/layout/%1@%2x.png").arg(picture).arg(kPictureScale))));
@@ -115,7 +114,11 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, ChoicesFil
     }
     setWindowIcon(icon);
     setFont(FontFor(FontRole::Default));
-    setFixedSize(ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
+    zoom_ = new WindowZoom(this, ToPixels(kMainClientWidth), ToPixels(kMainClientHeight));
+    connect(zoom_, &WindowZoom::pictureScaleChanged, this, [this] {
+        sharpPictures_ = SharpScreen();
+        RedrawPictures();
+    });
     sharpPictures_ = SharpScreen();
 
     InstallAccessibleInterfaces();
@@ -130,6 +133,7 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, ChoicesFil
     Form_Load(form_);
     if (choices_) choices_->Restore(form_);
     if (decks_) decks_->Restore(choices_);
+    if (choices_) KeepZoom(*zoom_, *choices_);
     Sync();
 }
 
@@ -175,7 +179,7 @@ void MainWindowView::BuildControl(const ControlLayout& c) {
     }
     QWidget* widget = CreateWidget(c, parent);
     widget->setObjectName(Untranslated(c.index < 0 ? c.name : c.name + "_" + std::to_string(c.index)));
-    widget->setGeometry(PixelGeometry(c));
+    zoom_->Place(widget, c);
     SetShown(widget, c.visibleAtStart);
     controls_.push_back(Bound{&c, widget, FindControl(form_, c.name, c.index)});
     ConnectEvents(controls_.back());
@@ -222,7 +226,7 @@ void MainWindowView::BuildBoardNavigator() {
     auto shown = [this](int p) { return form_.imgCard[static_cast<std::size_t>(p)].visible; };
     board_ = new BoardNavigator(std::move(cards), shown, game);
     board_->setObjectName(QStringLiteral("board"));
-    board_->setGeometry(game->rect());
+    zoom_->Fill(board_);
     board_->raise();
     // A key on the marked card is a click on it, through the same rule.
     connect(board_, &BoardNavigator::activated, this, [this](int p) {
@@ -598,7 +602,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
         // Decoded only once its panel shows: the player panel's large picture
         // costs start-up time and memory while that panel is still hidden.
         if (widget->Picture().isNull() && widget->isVisibleTo(this)) {
-            const QPixmap layoutPicture = LayoutPicture(bound.layout->name, sharpPictures_);
+            const QPixmap layoutPicture = LayoutPicture(bound.layout->name, sharpPictures_, *zoom_);
             if (!layoutPicture.isNull()) widget->SetPicture(layoutPicture);
         }
         return true;
@@ -632,6 +636,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     }
     // A photograph read at half size already carries its ratio of 0.5.
     pixmap.setDevicePixelRatio(kPictureScale * pixmap.devicePixelRatio());
+    pixmap = zoom_->Sharpened(picture.file, path, pictureFolder_, pixmap);
     picturesReadThisEvent_.emplace_back(path, pixmap);
     widget->SetPicture(pixmap);
     return true;
@@ -681,11 +686,16 @@ void MainWindowView::FocusOutcome(QWidget* focus) {
     outcome->setFocus(Qt::OtherFocusReason);
 }
 
-bool MainWindowView::SharpScreen() const { return devicePixelRatioF() > 1; }
+bool MainWindowView::SharpScreen() const { return zoom_->PictureScale() > 1; }
 
 void MainWindowView::ShowPicturesFor(bool sharp) {
     if (sharp == sharpPictures_ || failed_) return;
     sharpPictures_ = sharp;
+    RedrawPictures();
+}
+
+void MainWindowView::RedrawPictures() {
+    if (failed_) return;
     for (Bound& bound : controls_) {
         if (!std::holds_alternative<Picture*>(bound.control) && !std::holds_alternative<DrawingBox*>(bound.control)) {
             continue;
@@ -698,8 +708,6 @@ void MainWindowView::ShowPicturesFor(bool sharp) {
 }
 
 bool MainWindowView::event(QEvent* event) {
-    // Moved to a screen of another scale, or the screen's scale changed.
-    if (event->type() == QEvent::ScreenChangeInternal) ShowPicturesFor(SharpScreen());
     return QWidget::event(event);
 }
 
@@ -710,6 +718,7 @@ void MainWindowView::cmdHelp_Click() {
     if (!help_) {
         help_ = new HelpWindow(windowIcon());
         help_->setAttribute(Qt::WA_DeleteOnClose);
+        FollowZoom(*help_, *zoom_);
     }
     help_->hide();
     help_->show();

@@ -22,6 +22,7 @@ class ChoicesFile;
 class DeckList;
 class HelpWindow;
 class PictureWidget;
+class WindowZoom;
 
 // The main window on screen. It holds no game state of its own: it builds its
 // widgets from the layout table, forwards every widget event to the game's
@@ -45,6 +46,9 @@ public:
 
     // The help window while it exists.
     HelpWindow* Help() const;
+
+    // How large the window shows its layout; the zoom keys.
+    WindowZoom& Zoom() const { return *zoom_; }
 
     // The board as a stop of the keyboard focus order (after Help).
     BoardNavigator* Board() const { return board_; }
@@ -73,6 +77,8 @@ public:
     // loaded files again. The window does this itself when its screen's
     // scale changes.
     void ShowPicturesFor(bool sharp);
+    // The same for the scale the window's zoom and screen ask for now.
+    void RedrawPictures();
 
 protected:
     bool event(QEvent* event) override;
@@ -143,6 +149,7 @@ private:
     QPointer<HelpWindow> help_;
     BoardNavigator* board_ = nullptr;
     DeckList* decks_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     bool failed_ = false;
     bool syncing_ = false;
     bool outcomeShown_ = false;

@@ -8,10 +8,15 @@
 #include <utility>
 
 #include "ui/main_window/remembered_choices.h"
+#include "ui/main_window/window_zoom.h"
 
 namespace pairon {
 
 namespace {
+
+// The window's zoom sits beside the setup; the setup's own reading passes
+// over a key it does not know.
+constexpr const char* kZoomKey = "Window/Zoom";
 
 QString Translated(const char* text) { return QCoreApplication::translate("ChoicesFile", text); }
 
@@ -52,6 +57,9 @@ void ChoicesFile::Restore(MainForm& form) {
 
     QStringList ignored;
     for (const std::string& key : setup.ignored) ignored << QString::fromStdString(key);
+    if (const auto zoom = values.find(kZoomKey); zoom != values.end() && !RememberedZoom()) {
+        ignored << QString::fromLatin1(kZoomKey);
+    }
     if (settings.status() == QSettings::FormatError) ignored << Translated("lines that are not settings");
     if (!ignored.isEmpty()) {
         Tell(Translated("Pairon: ignored what the game does not offer in %1 (%2); the rest is used.")
@@ -69,6 +77,7 @@ bool ChoicesFile::Save(const MainForm& form) {
     if (path_.isEmpty()) return true;
     std::map<std::string, std::string> choices = ChoicesToRemember(form);
     for (const auto& [key, text] : kept_) choices.emplace(key, text);
+    if (zoom_) choices[kZoomKey] = std::to_string(*zoom_);
     bool same = true;
     for (const auto& [key, text] : choices) {
         const auto held = held_.find(key);
@@ -102,5 +111,13 @@ bool ChoicesFile::Save(const MainForm& form) {
     }
     return saved;
 }
+
+std::optional<int> ChoicesFile::RememberedZoom() const {
+    const auto held = held_.find(kZoomKey);
+    if (held == held_.end()) return std::nullopt;
+    return ReadZoomPercent(held->second);
+}
+
+void ChoicesFile::KeepZoom(int percent) { zoom_ = percent; }
 
 }  // namespace pairon

@@ -39,12 +39,18 @@ public:
     std::optional<std::string> Held(const std::string& key) const;
     // Keeps `text` under `key` from the next Save() on.
     void Keep(const std::string& key, std::string text) { kept_[key] = std::move(text); }
+    // The window's zoom in percent as the file held it at Restore(), if it
+    // holds one the game offers.
+    std::optional<int> RememberedZoom() const;
+    // The zoom to keep, written with the setup at the next Save().
+    void KeepZoom(int percent);
 
 private:
     QString path_;
     std::map<std::string, std::string> kept_;
     std::map<std::string, std::string> held_;  // what the file holds, as last read or written
     bool saveFailureTold_ = false;
+    std::optional<int> zoom_;  // the zoom to keep, once it has changed
 };
 
 }  // namespace pairon

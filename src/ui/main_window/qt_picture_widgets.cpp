@@ -9,6 +9,7 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
 
 void PictureWidget::SetPicture(const QPixmap& picture) {
     picture_ = picture;
+    shown_ = QPixmap();
     update();
 }
 
@@ -16,7 +17,44 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QPoint(0, 0), picture_);
+    if (zoom_ == 1.0) {
+        painter.drawPixmap(QPoint(0, 0), picture_);
+        return;
+    }
+    const QSizeF size = picture_.deviceIndependentSize() * zoom_;
+    const QRectF place(QPointF(0, 0), size);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (size * ratio).toSize();
+    // A picture drawn for this zoom shows every pixel as it is.
+    if (picture_.size() == pixels) {
+        painter.drawPixmap(place, picture_, QRectF(picture_.rect()));
+        return;
+    }
+    if (shown_.size() != pixels) {
+        if (!settled_) {
+            // The window is still changing size: a quick scaling for now.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawPixmap(place, picture_, QRectF(picture_.rect()));
+            return;
+        }
+        // Scaled once, smoothly, for this size; every later paint copies it.
+        shown_ = picture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown_.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(QPointF(0, 0), shown_);
+}
+
+void PictureWidget::SetZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    settled_ = false;
+    update();
+}
+
+void PictureWidget::Settle() {
+    if (settled_) return;
+    settled_ = true;
+    update();
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

@@ -26,6 +26,13 @@ public:
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
 
+    // The window's zoom: the picture shows this many times its own size.
+    // Until Settle(), while the window may still be changing size, a picture
+    // not drawn for the zoom is scaled quickly; after it, smoothly.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+    void Settle();
+
 signals:
     void clicked();
 
@@ -36,6 +43,9 @@ protected:
 
 private:
     QPixmap picture_;
+    QPixmap shown_;  // the picture scaled smoothly to the zoom, once settled
+    double zoom_ = 1.0;
+    bool settled_ = true;
     bool pressed_ = false;
 };
 
