@@ -2,7 +2,7 @@
 # Builds the game and its bench programs (Release, into build-bench) and runs
 # the benchmarks of the game's budgets.
 #
-#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|decks|all]
+#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|sound|decks|all]
 #
 #   startup   start-up time and peak memory, game against an empty window (Xvfb)
 #   memory    the same peak memory, then resident memory over 200 games
@@ -14,6 +14,9 @@
 #   speech    an event to its sentence queued for the screen reader (offscreen)
 #   zoom      a zoom step and a resize re-laid out, the pictures redrawn, peak
 #             memory maximised (also on a screen scaled to 200 percent)
+#   sound     a click's hand-over to the sound, click to sound at a null sink,
+#             start-up and memory with sound and with --no-sound (a PulseAudio
+#             server of the bench's own; needs pulseaudio and pulseaudio-utils)
 #   decks     a deck made of 100 photos of 12 megapixels (time per photo, peak
 #             memory), then start-up with that deck chosen (Xvfb)
 #   all       every one of the above, in that order
@@ -73,6 +76,7 @@ Type=Human
 EOF
 cleanup() {
     stop_xvfb
+    stop_pulse
     [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
     runtime_dir=""
     rm -rf "$profile_dir"
@@ -84,7 +88,7 @@ build() {
     [ "${SKIP_BUILD:-0}" = 1 ] && return 0
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g >/dev/null
     cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
-        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-zoom bench-deck-import
+        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-zoom bench-sound bench-deck-import
 }
 
 machine() {
@@ -242,6 +246,46 @@ zoom() {
     QT_SCALE_FACTOR=2 "$bin/bench-zoom" --peak | tail -n 1
 }
 
+# A PulseAudio server of our own with a null sink, in a runtime folder of its
+# own; stopped by its process id when we leave.
+pulse_pid=""
+start_pulse() {
+    pulse_dir=$(mktemp -d)
+    mkdir -m 700 "$pulse_dir/pulse" "$pulse_dir/home"
+    PULSE_RUNTIME_PATH=$pulse_dir/pulse PULSE_STATE_PATH=$pulse_dir/home PULSE_SERVER=unix:$pulse_dir/pulse/native
+    export PULSE_RUNTIME_PATH PULSE_STATE_PATH PULSE_SERVER
+    HOME=$pulse_dir/home pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        --log-target=file:"$pulse_dir/server.log" \
+        -L "module-null-sink sink_name=pairon_bench rate=44100 channels=1" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse_dir/pulse/native" &
+    pulse_pid=$!
+    tries=0
+    until pactl info >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -gt 100 ] && { echo "the sound server did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+}
+stop_pulse() {
+    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
+    pulse_pid=""
+    [ -n "${pulse_dir:-}" ] && rm -rf "$pulse_dir"
+    pulse_dir=""
+}
+
+sound() {
+    echo "== Sound: a click's hand-over, click to sound at a null sink, memory (offscreen)"
+    machine
+    start_pulse
+    PAIRON_BENCH_MONITOR=pairon_bench.monitor "$bin/bench-sound" --games 20
+    echo "== Start-up and peak memory with sound on and with --no-sound, a sound server running (Xvfb)"
+    start_xvfb
+    "$bin/bench-startup-runner" --runs "${RUNS:-15}" "$bin/bench-startup-floor" "$bin/bench-startup-game" \
+        "$bin/bench-startup-game --no-sound"
+    stop_xvfb
+    stop_pulse
+}
+
 decks() {
     echo "== Decks: a deck made of 100 phone photos of 4000 x 3000 pixels (targets: under 60 ms a photo, 150 MB)"
     machine
@@ -272,7 +316,8 @@ case $what in
     scale) build && scale ;;
     speech) build && speech ;;
     zoom) build && zoom ;;
+    sound) build && sound ;;
     decks) build && decks ;;
-    all) build && startup && memory && response && idle && engine && profile && scale && speech && zoom && decks ;;
-    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|decks|all]" >&2; exit 2 ;;
+    all) build && startup && memory && response && idle && engine && profile && scale && speech && zoom && sound && decks ;;
+    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|sound|decks|all]" >&2; exit 2 ;;
 esac

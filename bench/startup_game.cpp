@@ -23,6 +23,7 @@
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/qt_play_by_ear.h"
+#include "ui/main_window/qt_sound.h"
 
 namespace {
 
@@ -46,9 +47,11 @@ int main(int argc, char* argv[]) {
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
     std::string idle;
     bool withDeck = false;
+    pairon::CommandLine line;
     for (int k = 1; k < argc; ++k) {
         if (k + 1 < argc && std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
         if (std::strcmp(argv[k], "--with-deck") == 0) withDeck = true;
+        if (std::strcmp(argv[k], "--no-sound") == 0) line.sound = false;
     }
 
     pairon::Startup startup;
@@ -62,10 +65,15 @@ int main(int argc, char* argv[]) {
     QString choicesPath = pairon::ChoicesFile::UsualPath();
     if (withDeck) choicesPath.replace(QStringLiteral("pairon.conf"), QStringLiteral("pairon-deck.conf"));
     pairon::ChoicesFile choices(choicesPath);
+    pairon::ChooseForThisRun(line, choices);
+    pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
-    // As the game does: whoever listens rather than looks is told what happens.
+    // As the game does: whoever listens rather than looks is told what happens,
+    // and the game is heard once it is on screen.
     pairon::PlayByEar ear(window);
+    window.Listen(&sound);
+    sound.StartAfterFirstPaint(&window, form);
     pairon::bench::PrintStamp("window");
 
     IdleWatch watch;

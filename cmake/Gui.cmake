@@ -56,6 +56,9 @@ add_custom_command(
   VERBATIM)
 add_custom_target(pairon_pictures ALL DEPENDS ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_LAYOUT_OUTPUTS}
                   ${PAIRON_SCALED_LAYOUT_OUTPUTS})
+include(${CMAKE_SOURCE_DIR}/cmake/Sounds.cmake)
+# The sounds lie beside the pictures, so whatever needs the one needs the other.
+add_dependencies(pairon_pictures pairon_sounds)
 
 set(PAIRON_TRUE_SIZE_RESOURCES)
 foreach(name ${PAIRON_TRUE_SIZE_LAYOUT_PICTURES})
@@ -96,6 +99,15 @@ target_link_libraries(pairon_view PUBLIC pairon_core pairon_art Qt6::Widgets)
 target_compile_definitions(pairon_view PUBLIC PAIRON_VERSION="${PROJECT_VERSION}"
   PAIRON_PICTURE_SCALE=${PAIRON_PICTURE_SCALE})
 add_dependencies(pairon_view pairon_pictures)
+
+# What plays the sound cues, through Qt Multimedia: a module beside the game,
+# loaded on the sound thread once the window is on screen, so that its
+# libraries are not loaded on the way to the first paint.
+add_library(pairon-sound MODULE ${CMAKE_SOURCE_DIR}/src/ui/sound/cue_player.cpp)
+target_include_directories(pairon-sound PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(pairon-sound PRIVATE Qt6::Multimedia)
+set_target_properties(pairon-sound PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(pairon_view pairon-sound)
 
 # The start-up around the QApplication, shared with the start-up benchmark.
 find_package(PkgConfig REQUIRED)

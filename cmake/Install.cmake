@@ -1,6 +1,6 @@
 # Installing the game as a desktop application, and packaging it for Debian.
 #
-#   <prefix>/libexec/pairon/pairon          the game, with its picture files beside it
+#   <prefix>/libexec/pairon/pairon          the game, with its picture and sound files beside it
 #   <prefix>/bin/pairon                     a launcher on the PATH
 #   <prefix>/share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml,
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png, share/man/man6/pairon.6.gz,
@@ -17,7 +17,8 @@ set(PAIRON_GAME_INSTALL_DIR ${CMAKE_INSTALL_LIBEXECDIR}/pairon)
 set(PAIRON_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS pairon RUNTIME DESTINATION ${PAIRON_GAME_INSTALL_DIR})
-install(FILES ${PAIRON_PICTURE_OUTPUTS} DESTINATION ${PAIRON_GAME_INSTALL_DIR})
+install(TARGETS pairon-sound LIBRARY DESTINATION ${PAIRON_GAME_INSTALL_DIR})
+install(FILES ${PAIRON_PICTURE_OUTPUTS} ${PAIRON_SOUND_OUTPUTS} DESTINATION ${PAIRON_GAME_INSTALL_DIR})
 
 # The launcher finds the game relative to itself, so one launcher serves every
 # prefix, a DESTDIR staging tree and the Debian package alike.
@@ -58,8 +59,8 @@ cards: a pair leaves the board and scores, and the same player plays on;
 two different cards are turned back and the turn passes to the next player.
 Up to four players share one window, each a human or a computer player of
 one of five levels. A speed slider, options for repeated pairs and for
-highlighting cards nobody has turned up yet, and six pages of help are
-included.")
+highlighting cards nobody has turned up yet, soft sounds for each card,
+pair, miss and end of a game, and six pages of help are included.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
@@ -73,7 +74,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Qt's own texts (the standard dialogs, a name box's context menu) in the
 # player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# A sound server to hear the cues on: without one the game is silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

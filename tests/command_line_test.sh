@@ -28,6 +28,7 @@ display="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
 for help in --help -h; do
     run 0 "$help"
     grep -q -- "--no-remember" "$scratch/out" || fail "'pairon $help' does not name --no-remember"
+    grep -q -- "--no-sound" "$scratch/out" || fail "'pairon $help' does not name --no-sound"
     [ -s "$scratch/err" ] && fail "'pairon $help' wrote on stderr: $(cat "$scratch/err")"
 done
 run 0 --version
@@ -41,7 +42,12 @@ for wrong in --bogus -x stray; do
         fail "'pairon $wrong' wrote: $(cat "$scratch/err")"
     [ -s "$scratch/out" ] && fail "'pairon $wrong' wrote on stdout"
 done
+# --no-sound is known: the argument refused is the one after it.
+run 2 --no-sound --bogus
+grep -q "^pairon: unknown argument '--bogus'; usage: pairon .*\[--no-sound\]" "$scratch/err" ||
+    fail "'pairon --no-sound --bogus' wrote: $(cat "$scratch/err")"
 [ -e "$XDG_CONFIG_HOME" ] && fail "a refused start wrote into the profile"
 
 [ "$failures" -eq 0 ] || exit 1
-echo "ok: --help, -h and --version without a display; one line of usage and status 2 for --bogus, -x and stray"
+echo "ok: --help, -h and --version without a display; one line of usage and status 2 for --bogus, -x and stray;" \
+    "--no-sound known"

@@ -38,6 +38,11 @@ count=0
 for picture in $pictures; do
     if [ -s "$(dirname "$game")/$picture" ]; then count=$((count + 1)); else fail "$picture is not beside the game"; fi
 done
+# And the sound cues, and the module that plays them.
+[ -s "$(dirname "$game")/pairon-sound.so" ] || fail "pairon-sound.so is not beside the game"
+for cue in CardUp.wav Pair.wav Miss.wav TurnBack.wav Winner.wav Draw.wav Alone.wav BadLuck.wav; do
+    [ -s "$(dirname "$game")/$cue" ] || fail "$cue is not beside the game"
+done
 
 launcher=$root/bin/pairon
 [ -x "$launcher" ] || fail "no launcher at $launcher"

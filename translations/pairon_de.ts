@@ -274,22 +274,6 @@ Für größere Karten zieh das Fenster größer oder drück Strg+Plus (oder Strg
 Viel Spaß!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
-
-Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
-
-Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
-
-Bis zu vier Spieler können mitspielen, auch gegen den Computer.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Für einen Menschen trägst du am besten rechts daneben seinen Namen ein.
 Bei einem Computer erscheint dort stattdessen eine Liste für seine Spielstärke, von „Sehr gut“ bis „Miserabel“. Du kannst sie von Spiel zu Spiel ändern.
 
 Willst du die Optionen doch noch ändern, kommst du mit „Aufhören“ zu ihnen zurück.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Nach „Fertig“ kommt das „Spielfeld“ mit allen Karten zurück. „Aufhören“ führt weiterhin zu den Optionen.
-
-Wenn nicht der Computer dran ist, klickst du nacheinander zwei Karten an. Ist der Computer dran, wählt er seine Karten selbst: Warte einfach und schau zu.
-
-Links zeigen „Spielverlauf“ und „Punktestand“ die Punkte jedes Spielers, wie viele Paare übrig sind und wer dran ist. Der Regler „Tempo“ bestimmt, wie schnell Karten umgedreht werden und wie schnell der Computer wählt.
-
-Zwei Karten, die nicht zusammenpassen, drehst du mit einem Klick auf eine Karte früher um. Sind alle Karten weg, erscheint das Ergebnis; für ein neues Spiel drückst du „Aufhören“ und dann „Neues Spiel“.</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>End Help</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Ziel des Spiels ist es, mit möglichst wenigen Zügen möglichst viele Kartenpaare zu finden und am Ende die meisten Punkte zu haben.
+
+Die Karten liegen verdeckt und gemischt da; in jedem Zug werden zwei aufgedeckt. Sind sie ein Paar, kommen sie vom Spielfeld, und derselbe Spieler ist noch einmal dran. Sonst werden sie wieder umgedreht, und der nächste Spieler ist an der Reihe.
+
+Pairon trainiert Gedächtnis und Konzentration: Wer sich merkt, wo welche Karte lag, findet die Paare schneller.
+
+Bis zu vier Spieler können mitspielen, auch gegen den Computer.
+
+Mit „Ton“ erklingt ein kurzer Klang bei jeder Karte, jedem Paar, jedem Fehlgriff und am Spielende.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Nach „Fertig“ kommt das „Spielfeld“ mit allen Karten zurück. „Aufhören“ führt weiterhin zu den Optionen.
+
+Wenn nicht der Computer dran ist, klickst du nacheinander zwei Karten an oder nimmst die Pfeiltasten und die Leertaste. Ist der Computer dran, wählt er seine Karten selbst: Warte einfach und schau zu.
+
+Links zeigen „Spielverlauf“ und „Punktestand“ die Punkte jedes Spielers, wie viele Paare übrig sind und wer dran ist; F2 liest das jederzeit vor, und ein Screenreader sagt jede Karte, jedes Paar und jeden Fehlgriff an. Der Regler „Tempo“ bestimmt, wie schnell Karten umgedreht werden und wie schnell der Computer wählt.
+
+Zwei Karten, die nicht zusammenpassen, drehst du mit einem Klick auf eine Karte früher um. Sind alle Karten weg, erscheint das Ergebnis; für ein neues Spiel drückst du „Aufhören“ und dann „Neues Spiel“.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Ein Kartenspiel um Paare und Gedächtnis für einen bis vier Spieler, von den Pa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: Die Bilddatei %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Add pictures…</source>

@@ -274,22 +274,6 @@ Para ver las cartas más grandes, agranda la ventana o pulsa Ctrl+Más (o Ctrl+=
 ¡Que te diviertas!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
-
-Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
-
-Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
-
-Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Para un jugador humano, te recomendamos escribir su nombre en la casilla de la d
 Para el ordenador, esa casilla se cambia por otra lista con su nivel, de «Excelente» a «Pésimo». Puedes cambiarlo en cada partida.
 
 Si al final quieres cambiar las opciones, pulsa «Terminar» para volver a ellas.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Tras «Listo» vuelve el «Tablero» con todas las cartas. «Terminar» te sigue llevando a las opciones.
-
-Cuando no le toca al ordenador, haz clic en dos cartas, una tras otra. En el turno del ordenador, él elige sus cartas solo: espera y mira.
-
-A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca. La barra «Ritmo» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
-
-Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta. Cuando no quedan cartas, aparece el resultado; para jugar otra vez, pulsa «Terminar» y luego «Empezar».</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     <message>
         <source>End Help</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>El objetivo es encontrar tantas parejas de cartas como puedas, en el menor número de turnos, y acabar con la puntuación más alta.
+
+Las cartas están boca abajo y mezcladas, y se levantan de dos en dos. Si forman pareja, salen del tablero y el mismo jugador vuelve a jugar. Si no, se vuelven a tapar y el turno pasa al siguiente jugador.
+
+Pairon entrena la memoria y la concentración: quien recuerda dónde estaba cada carta encuentra antes las parejas.
+
+Pueden jugar hasta cuatro jugadores, y también se puede jugar contra el ordenador.
+
+Con «Sonido» marcado, un sonido breve señala cada carta, pareja, fallo y el final de la partida.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Tras «Listo» vuelve el «Tablero» con todas las cartas. «Terminar» te sigue llevando a las opciones.
+
+Cuando no le toca al ordenador, haz clic en dos cartas, una tras otra, o usa las flechas y la barra espaciadora. En el turno del ordenador, él elige sus cartas solo: espera y mira.
+
+A la izquierda, «Comentarios» y «Marcador» muestran los puntos de cada jugador, cuántas parejas quedan y a quién le toca; F2 lo lee en voz alta cuando quieras, y un lector de pantalla anuncia cada carta, cada pareja y cada fallo. La barra «Ritmo» decide lo rápido que se dan la vuelta las cartas y lo rápido que elige el ordenador.
+
+Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta. Cuando no quedan cartas, aparece el resultado; para jugar otra vez, pulsa «Terminar» y luego «Empezar».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, seleccionado</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Un juego de cartas de parejas y memoria para uno a cuatro jugadores, de los desa
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: no se pudo cargar el archivo de imagen %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Add pictures…</source>

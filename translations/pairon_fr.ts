@@ -274,22 +274,6 @@ Pour agrandir les cartes, agrandis la fenêtre ou appuie sur Ctrl+Plus (ou Ctrl+
 Amuse-toi bien&#xa0;!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
-
-Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
-
-Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
-
-Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Pour un joueur humain, écris de préférence son nom dans la case à droite.
 Pour l’ordinateur, cette case devient une autre liste qui règle son niveau, de «&#xa0;Excellent&#xa0;» à «&#xa0;Nul&#xa0;». Tu peux le changer à chaque partie.
 
 Pour modifier encore les options, appuie sur «&#xa0;Arrêter&#xa0;» pour y revenir.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Après «&#xa0;C’est parti&#xa0;!&#xa0;», la «&#xa0;Table de jeu&#xa0;» revient avec toutes les cartes. «&#xa0;Arrêter&#xa0;» ramène toujours aux options.
-
-Quand ce n’est pas le tour de l’ordinateur, clique sur deux cartes l’une après l’autre. Pendant son tour, l’ordinateur choisit ses cartes tout seul&#xa0;: il suffit de regarder.
-
-À gauche, «&#xa0;Commentaire&#xa0;» et «&#xa0;Scores&#xa0;» montrent le score de chacun, les paires restantes et à qui c’est le tour. Le curseur «&#xa0;Vitesse&#xa0;» règle la vitesse à laquelle les cartes se retournent et l’ordinateur joue.
-
-Deux cartes différentes se retournent plus tôt si tu cliques encore sur une carte. Quand toutes les cartes sont prises, le résultat s’affiche&#xa0;; pour rejouer, appuie sur «&#xa0;Arrêter&#xa0;» puis sur «&#xa0;Jouer&#xa0;».</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>End Help</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Le but du jeu est de trouver le plus de paires possible, en le moins de tours possible, et de finir avec le meilleur score.
+
+Les cartes sont posées face cachée, dans le désordre, et on en retourne deux à la fois. Si elles forment une paire, elles quittent la table et le même joueur rejoue. Sinon, elles sont retournées et c’est au joueur suivant.
+
+Pairon entraîne la mémoire et la concentration&#xa0;: qui se souvient de la place des cartes trouve les paires plus vite.
+
+Jusqu’à quatre joueurs peuvent jouer, et on peut aussi affronter l’ordinateur.
+
+Avec «&#xa0;Son&#xa0;» coché, un petit son marque chaque carte, paire, erreur et la fin de la partie.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Après «&#xa0;C’est parti&#xa0;!&#xa0;», la «&#xa0;Table de jeu&#xa0;» revient avec toutes les cartes. «&#xa0;Arrêter&#xa0;» ramène toujours aux options.
+
+Quand ce n’est pas le tour de l’ordinateur, clique sur deux cartes l’une après l’autre, ou utilise les flèches et la barre d’espace. Pendant son tour, l’ordinateur choisit ses cartes tout seul&#xa0;: il suffit de regarder.
+
+À gauche, «&#xa0;Commentaire&#xa0;» et «&#xa0;Scores&#xa0;» montrent le score de chacun, les paires restantes et à qui c’est le tour&#xa0;; F2 lit tout cela à voix haute à tout moment, et un lecteur d’écran annonce chaque carte, chaque paire et chaque essai raté. Le curseur «&#xa0;Vitesse&#xa0;» règle la vitesse à laquelle les cartes se retournent et l’ordinateur joue.
+
+Deux cartes différentes se retournent plus tôt si tu cliques encore sur une carte. Quand toutes les cartes sont prises, le résultat s’affiche&#xa0;; pour rejouer, appuie sur «&#xa0;Arrêter&#xa0;» puis sur «&#xa0;Jouer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, sélectionné</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Un jeu de cartes de paires et de mémoire pour un à quatre joueurs, par les dé
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon&#xa0;: impossible de charger le fichier d’image %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Add pictures…</source>

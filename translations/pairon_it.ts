@@ -274,22 +274,6 @@ Per ingrandire le carte, allarga la finestra o premi Ctrl+Più (o Ctrl+=); Ctrl+
 Buon divertimento!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
-
-Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
-
-Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
-
-Possono giocare fino a quattro giocatori, anche contro il computer.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Per un giocatore umano, ti consigliamo di scrivere il suo nome nella casella a d
 Per il computer, la casella diventa un altro elenco che ne fissa il livello, da «Ottimo» a «Pessimo». Puoi cambiarlo a ogni partita.
 
 Se vuoi ancora cambiare le opzioni, premi «Fine partita» per tornarci.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Dopo «Fatto» torna il «Tavolo di gioco» con tutte le carte. «Fine partita» riporta sempre alle opzioni.
-
-Quando non tocca al computer, fai clic su due carte, una dopo l’altra. Nel turno del computer, lui sceglie le carte da solo: aspetta e guarda.
-
-A sinistra, «Commento» e «Punteggio» mostrano i punti di ogni giocatore, quante coppie restano e a chi tocca. Il cursore «Velocità» decide quanto in fretta si girano le carte e quanto in fretta sceglie il computer.
-
-Due carte diverse si rigirano prima se fai di nuovo clic su una carta. Quando le carte sono finite compare il risultato; per una nuova partita premi «Fine partita» e poi «Nuova partita».</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
     <message>
         <source>End Help</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Lo scopo del gioco è trovare più coppie di carte che puoi, nel minor numero di turni, e finire con il punteggio più alto.
+
+Le carte sono coperte e mescolate, e se ne scoprono due alla volta. Se formano una coppia, escono dal tavolo e lo stesso giocatore gioca ancora. Altrimenti vengono ricoperte e il turno passa al giocatore successivo.
+
+Pairon allena la memoria e la concentrazione: chi ricorda dove stava ogni carta trova prima le coppie.
+
+Possono giocare fino a quattro giocatori, anche contro il computer.
+
+Con «Suono» spuntato, un breve suono segna ogni carta, coppia, errore e la fine della partita.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Dopo «Fatto» torna il «Tavolo di gioco» con tutte le carte. «Fine partita» riporta sempre alle opzioni.
+
+Quando non tocca al computer, fai clic su due carte, una dopo l’altra, oppure usa le frecce e la barra spaziatrice. Nel turno del computer, lui sceglie le carte da solo: aspetta e guarda.
+
+A sinistra, «Commento» e «Punteggio» mostrano i punti di ogni giocatore, quante coppie restano e a chi tocca; F2 legge tutto questo ad alta voce in ogni momento, e un lettore di schermo annuncia ogni carta, ogni coppia e ogni tentativo a vuoto. Il cursore «Velocità» decide quanto in fretta si girano le carte e quanto in fretta sceglie il computer.
+
+Due carte diverse si rigirano prima se fai di nuovo clic su una carta. Quando le carte sono finite compare il risultato; per una nuova partita premi «Fine partita» e poi «Nuova partita».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, selezionato</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Un gioco di carte di coppie e memoria per uno a quattro giocatori, degli svilupp
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: impossibile caricare il file immagine %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Add pictures…</source>

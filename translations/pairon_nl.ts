@@ -274,22 +274,6 @@ Om de kaarten groter te maken, maak je het venster groter of druk je op Ctrl+Plu
 Veel plezier!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
-
-De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
-
-Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
-
-Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Voor een mens typ je het best zijn naam in het tekstvak rechts.
 Voor de computer wordt dat tekstvak een andere lijst met zijn niveau, van “Uitstekend” tot “Beroerd”. Je kunt het per spel veranderen.
 
 Wil je de opties toch nog veranderen, druk dan op “Stoppen” om terug te gaan.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Na “Klaar” komt het “Speelveld” met alle kaarten terug. “Stoppen” brengt je nog steeds terug naar de opties.
-
-Als de computer niet aan de beurt is, klik je na elkaar op twee kaarten. Tijdens de beurt van de computer kiest hij zelf zijn kaarten: wacht en kijk.
-
-Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is. De schuif “Tempo” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
-
-Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaart te klikken. Zijn alle kaarten weg, dan verschijnt de uitslag; voor een nieuw spel druk je op “Stoppen” en dan op “Nieuw spel”.</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     <message>
         <source>End Help</source>
         <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Het doel van het spel is zo veel mogelijk paren te vinden in zo weinig mogelijk beurten, en te eindigen met de hoogste score.
+
+De kaarten liggen dicht en door elkaar, en je draait er steeds twee om. Vormen ze een paar, dan gaan ze van het speelveld en is dezelfde speler nog een keer aan de beurt. Zo niet, dan gaan ze weer dicht en is de volgende speler aan de beurt.
+
+Pairon traint je geheugen en concentratie: wie onthoudt waar elke kaart lag, vindt de paren sneller.
+
+Er kunnen tot vier spelers meedoen, en je kunt ook tegen de computer spelen.
+
+Met “Geluid” aangevinkt klinkt een kort geluid bij elke kaart, elk paar, elke misser en het einde.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Na “Klaar” komt het “Speelveld” met alle kaarten terug. “Stoppen” brengt je nog steeds terug naar de opties.
+
+Als de computer niet aan de beurt is, klik je na elkaar op twee kaarten, of gebruik je de pijltjestoetsen en de spatiebalk. Tijdens de beurt van de computer kiest hij zelf zijn kaarten: wacht en kijk.
+
+Links tonen “Commentaar” en “Scorebord” de score van elke speler, hoeveel paren er over zijn en wie aan de beurt is; F2 leest dat op elk moment voor, en een schermlezer meldt elke kaart, elk paar en elke misser. De schuif “Tempo” bepaalt hoe snel kaarten omdraaien en hoe snel de computer kiest.
+
+Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaart te klikken. Zijn alle kaarten weg, dan verschijnt de uitslag; voor een nieuw spel druk je op “Stoppen” en dan op “Nieuw spel”.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, gekozen</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Een kaartspel met paren en geheugen voor één tot vier spelers, door de Pairon-
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: het afbeeldingsbestand %1 kon niet worden geladen.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
     </message>
     <message>
         <source>Add pictures…</source>

@@ -274,22 +274,6 @@ Aby powiększyć karty, powiększ okno lub naciśnij Ctrl+Plus (albo Ctrl+=); Ct
 Miłej zabawy!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Celem gry jest znaleźć jak najwięcej par kart w jak najmniejszej liczbie ruchów i skończyć z najlepszym wynikiem.
-
-Karty leżą zakryte, w losowych miejscach, i odkrywa się je po dwie. Jeśli tworzą parę, znikają z planszy, a ten sam gracz gra dalej. Jeśli nie, zostają znów zakryte, a ruch przechodzi na następnego gracza.
-
-Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda karta, szybciej znajduje pary.
-
-Grać może do czterech graczy, także przeciwko komputerowi.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Dla człowieka najlepiej wpisz jego imię w polu po prawej.
 Dla komputera to pole zmienia się w drugą listę, która ustala jego poziom, od „Doskonały” do „Fatalny”. Możesz go zmieniać w każdej grze.
 
 Aby jednak zmienić opcje, naciśnij „Zakończ grę” i wróć do nich.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Po „Gotowe” wraca „Plansza” ze wszystkimi kartami. „Zakończ grę” nadal prowadzi z powrotem do opcji.
-
-Gdy nie gra komputer, klikasz po kolei dwie karty. Gdy gra komputer, wybiera karty sam: po prostu czekaj i patrz.
-
-Po lewej „Komentarz” i „Wyniki” pokazują punkty każdego gracza, ile par zostało i czyja jest kolej. Suwak „Tempo gry” ustala, jak szybko karty się odwracają i jak szybko wybiera komputer.
-
-Dwie niepasujące karty odwrócisz wcześniej, klikając jeszcze raz w kartę. Gdy wszystkie karty znikną, pojawi się wynik; aby zagrać znowu, naciśnij „Zakończ grę”, a potem „Nowa gra”.</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>End Help</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Celem gry jest znaleźć jak najwięcej par kart w jak najmniejszej liczbie ruchów i skończyć z najlepszym wynikiem.
+
+Karty leżą zakryte, w losowych miejscach, i odkrywa się je po dwie. Jeśli tworzą parę, znikają z planszy, a ten sam gracz gra dalej. Jeśli nie, zostają znów zakryte, a ruch przechodzi na następnego gracza.
+
+Pairon ćwiczy pamięć i koncentrację: kto pamięta, gdzie leżała każda karta, szybciej znajduje pary.
+
+Grać może do czterech graczy, także przeciwko komputerowi.
+
+Gdy „Dźwięk” jest zaznaczony, krótki dźwięk oznacza każdą kartę, parę, pudło i koniec gry.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Po „Gotowe” wraca „Plansza” ze wszystkimi kartami. „Zakończ grę” nadal prowadzi z powrotem do opcji.
+
+Gdy nie gra komputer, klikasz po kolei dwie karty albo używasz strzałek i spacji. Gdy gra komputer, wybiera karty sam: po prostu czekaj i patrz.
+
+Po lewej „Komentarz” i „Wyniki” pokazują punkty każdego gracza, ile par zostało i czyja jest kolej; F2 odczytuje to w każdej chwili, a czytnik ekranu ogłasza każdą kartę, każdą parę i każde pudło. Suwak „Tempo gry” ustala, jak szybko karty się odwracają i jak szybko wybiera komputer.
+
+Dwie niepasujące karty odwrócisz wcześniej, klikając jeszcze raz w kartę. Gdy wszystkie karty znikną, pojawi się wynik; aby zagrać znowu, naciśnij „Zakończ grę”, a potem „Nowa gra”.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, wybrane</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Gra karciana w pary i pamięć dla jednego do czterech graczy, od twórców Pair
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: nie udało się wczytać pliku obrazu %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Add pictures…</source>

@@ -274,22 +274,6 @@ Para ver as cartas maiores, aumente a janela ou pressione Ctrl+Mais (ou Ctrl+=);
 Divirta-se!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>O objetivo é achar o maior número possível de pares de cartas, no menor número de rodadas, e terminar com a maior pontuação.
-
-As cartas ficam viradas para baixo, embaralhadas, e são escolhidas de duas em duas. Se formarem um par, saem da mesa e o mesmo jogador joga de novo. Se não, são viradas outra vez e a vez passa para o próximo jogador.
-
-O Pairon treina a memória e a concentração: quem lembra onde estava cada carta acha os pares mais rápido.
-
-Até quatro jogadores podem participar, e dá para jogar contra a máquina também.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ Para um jogador humano, recomendamos digitar o nome dele na caixa à direita.
 Para a máquina, essa caixa vira outra lista, que define o nível dela, de “Excelente” a “Péssimo”. Você pode mudar a cada jogo.
 
 Se quiser mudar as opções, clique em “Encerrar” para voltar a elas.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>Depois de “Pronto”, a “Mesa de jogo” volta com todas as cartas. “Encerrar” continua levando de volta às opções.
-
-Quando não é a vez da máquina, clique em duas cartas, uma depois da outra. Na vez da máquina, ela escolhe as cartas sozinha: é só esperar e olhar.
-
-À esquerda, “Comentários” e “Placar” mostram os pontos de cada jogador, quantos pares faltam e de quem é a vez. O controle “Ritmo” define a velocidade com que as cartas viram e com que a máquina escolhe.
-
-Duas cartas que não formam par viram antes se você clicar de novo numa carta. Quando acabarem as cartas, aparece o resultado; para um novo jogo, clique em “Encerrar” e depois em “Novo jogo”.</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>End Help</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>O objetivo é achar o maior número possível de pares de cartas, no menor número de rodadas, e terminar com a maior pontuação.
+
+As cartas ficam viradas para baixo, embaralhadas, e são escolhidas de duas em duas. Se formarem um par, saem da mesa e o mesmo jogador joga de novo. Se não, são viradas outra vez e a vez passa para o próximo jogador.
+
+O Pairon treina a memória e a concentração: quem lembra onde estava cada carta acha os pares mais rápido.
+
+Até quatro jogadores podem participar, e dá para jogar contra a máquina também.
+
+Com “Som” marcado, um som curto marca cada carta, par, erro e o fim da partida.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>Depois de “Pronto”, a “Mesa de jogo” volta com todas as cartas. “Encerrar” continua levando de volta às opções.
+
+Quando não é a vez da máquina, clique em duas cartas, uma depois da outra, ou use as setas e a barra de espaço. Na vez da máquina, ela escolhe as cartas sozinha: é só esperar e olhar.
+
+À esquerda, “Comentários” e “Placar” mostram os pontos de cada jogador, quantos pares faltam e de quem é a vez; F2 lê tudo isso em voz alta a qualquer momento, e um leitor de tela anuncia cada carta, cada par e cada erro. O controle “Ritmo” define a velocidade com que as cartas viram e com que a máquina escolhe.
+
+Duas cartas que não formam par viram antes se você clicar de novo numa carta. Quando acabarem as cartas, aparece o resultado; para um novo jogo, clique em “Encerrar” e depois em “Novo jogo”.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, selecionado</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ Um jogo de cartas de pares e memória para um a quatro jogadores, dos desenvolve
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: não foi possível carregar o arquivo de imagem %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Add pictures…</source>

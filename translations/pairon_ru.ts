@@ -274,22 +274,6 @@ Have fun!</source>
 Приятной игры!</translation>
     </message>
     <message>
-        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
-
-The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
-
-Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
-
-Up to four players can take part, and you can compete against the computer too.</source>
-        <translation>Цель игры — найти как можно больше пар карт за как можно меньшее число ходов и набрать больше всех очков.
-
-Карты лежат рубашкой вверх вперемешку, и их открывают по две. Если это пара, карты уходят с поля, и тот же игрок ходит ещё раз. Если нет, их снова переворачивают, и ход переходит к следующему игроку.
-
-Pairon тренирует память и внимание: кто помнит, где лежала каждая карта, быстрее находит пары.
-
-Играть могут до четырёх игроков, в том числе против робота.</translation>
-    </message>
-    <message>
         <source>Before a game, the cards stand in the “Game Window” panel but can’t be selected yet. Set the options first, then press “New Game”.
 
 Dimensions: the two drop-down lists set the size of the board.
@@ -326,22 +310,6 @@ To change the options after all, press “End Game” to go back to them.</sourc
 Для робота это поле сменяется другим списком — его уровнем, от «Отличный» до «Ужасный». Уровень можно менять от игры к игре.
 
 Чтобы всё же изменить настройки, нажми «Закончить» и вернись к ним.</translation>
-    </message>
-    <message>
-        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
-
-When it isn’t the computer’s turn, select cards by clicking on them, two at a time. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
-
-The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
-
-Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
-        <translation>После «Готово» снова появляется «Игровое поле» со всеми картами. «Закончить» по-прежнему возвращает к настройкам.
-
-Когда ходит не робот, щёлкни по очереди две карты. Когда ходит робот, он сам выбирает карты: просто жди и смотри.
-
-Слева «Комментарий» и «Счёт» показывают очки каждого игрока, сколько пар осталось и чей ход. Ползунок «Темп игры» задаёт, как быстро переворачиваются карты и как быстро выбирает робот.
-
-Две несовпавшие карты можно перевернуть раньше, щёлкнув ещё раз по карте. Когда карты кончатся, появится итог; для новой игры нажми «Закончить», а потом «Новая игра».</translation>
     </message>
     <message>
         <source>Introduction</source>
@@ -396,6 +364,50 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>End Help</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The aim of the game is to match as many pairs of cards as you can, in as few turns as possible, and to finish with the highest score.
+
+The cards lie face down in random places and are selected two at a time. When the two cards make a pair, they are removed from the board and the same player has another turn. When they don’t, they are turned face down again and the turn passes to the next player in sequence.
+
+Pairon trains your recall and concentration: the players who remember where each card lay find the pairs sooner.
+
+Up to four players can take part, and you can compete against the computer too.
+
+With “Sound” ticked, a short sound marks each card, pair, miss and the end of the game.</source>
+        <translation>Цель игры — найти как можно больше пар карт за как можно меньшее число ходов и набрать больше всех очков.
+
+Карты лежат рубашкой вверх вперемешку, и их открывают по две. Если это пара, карты уходят с поля, и тот же игрок ходит ещё раз. Если нет, их снова переворачивают, и ход переходит к следующему игроку.
+
+Pairon тренирует память и внимание: кто помнит, где лежала каждая карта, быстрее находит пары.
+
+Играть могут до четырёх игроков, в том числе против робота.
+
+Если отмечен «Звук», короткий звук отмечает каждую карту, пару, промах и конец игры.</translation>
+    </message>
+    <message>
+        <source>After “Done”, the “Game Window” with all the cards comes back. “End Game” still takes you back to the options.
+
+When it isn’t the computer’s turn, select cards by clicking on them, two at a time, or with the arrow keys and Space. During the computer’s turn, the computer selects its cards by itself: just wait and watch.
+
+The “Commentary” and “Score Board” panels at the left show each player’s score, how many pairs remain and whose turn it is; F2 reads all of that out at any time, and a screen reader tells every card, pair and miss. The “Game Speed” slider sets how fast cards are turned over and how fast the computer selects.
+
+Two cards that don’t match can be turned over early by clicking on a card again. When all the cards are taken, the outcome is shown; to start a new game, press “End Game” and then “New Game”.</source>
+        <translation>После «Готово» снова появляется «Игровое поле» со всеми картами. «Закончить» по-прежнему возвращает к настройкам.
+
+Когда ходит не робот, щёлкни по очереди две карты или выбери их стрелками и пробелом. Когда ходит робот, он сам выбирает карты: просто жди и смотри.
+
+Слева «Комментарий» и «Счёт» показывают очки каждого игрока, сколько пар осталось и чей ход; F2 в любой момент читает это вслух, а программа чтения с экрана называет каждую карту, каждую пару и каждый промах. Ползунок «Темп игры» задаёт, как быстро переворачиваются карты и как быстро выбирает робот.
+
+Две несовпавшие карты можно перевернуть раньше, щёлкнув ещё раз по карте. Когда карты кончатся, появится итог; для новой игры нажми «Закончить», а потом «Новая игра».</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, выбрано</translation>
     </message>
 </context>
 <context>
@@ -523,6 +535,10 @@ A card game of pairs and memory for one to four players, by The Pairon developer
     <message>
         <source>Pairon: the picture file %1 could not be loaded.</source>
         <translation>Pairon: не удалось загрузить файл картинки %1.</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Add pictures…</source>

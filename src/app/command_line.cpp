@@ -20,6 +20,10 @@ void Print(std::FILE* stream, const QString& text) {
 
 QString CommandLine::ChoicesPath() const { return remember ? ChoicesFile::UsualPath() : QString(); }
 
+void ChooseForThisRun(const CommandLine& line, ChoicesFile& choices) {
+    if (!line.sound) choices.ChooseForThisRun("Options/Sound", "0");
+}
+
 CommandLine ReadCommandLine(const QStringList& arguments) {
     CommandLine line;
     bool help = false;
@@ -32,6 +36,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
             version = true;
         } else if (argument == QLatin1String("--no-remember")) {
             line.remember = false;
+        } else if (argument == QLatin1String("--no-sound")) {
+            line.sound = false;
         } else if (!unknown) {
             unknown = true;
             line.refused = argument;
@@ -57,11 +63,13 @@ std::optional<int> Answer(const CommandLine& line) {
     switch (line.ask) {
         case CommandLine::Ask::Play: return std::nullopt;
         case CommandLine::Ask::Help:
-            Print(stdout, Translated("Usage: pairon [--no-remember]\n"
+            Print(stdout, Translated("Usage: pairon [--no-remember] [--no-sound]\n"
                                      "A pairs-matching card game for one to four players.\n"
                                      "\n"
                                      "  --no-remember  start from the usual setup and keep no choices,\n"
                                      "                 for machines that many people share\n"
+                                     "  --no-sound     start with the \"Sound\" option off for this run;\n"
+                                     "                 the option itself stays as it is remembered\n"
                                      "  -h, --help     show this help and end\n"
                                      "  -v, --version  show the version and end\n"
                                      "\n"
@@ -73,7 +81,7 @@ std::optional<int> Answer(const CommandLine& line) {
             Print(stdout, QStringLiteral("Pairon %1\n").arg(QStringLiteral(PAIRON_VERSION)));
             return 0;
         case CommandLine::Ask::Usage:
-            Print(stderr, Translated("pairon: unknown argument '%1'; usage: pairon [--no-remember] [--help] [--version]\n")
+            Print(stderr, Translated("pairon: unknown argument '%1'; usage: pairon [--no-remember] [--no-sound] [--help] [--version]\n")
                               .arg(line.refused));
             return 2;
     }

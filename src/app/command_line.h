@@ -12,12 +12,20 @@ struct CommandLine {
     Ask ask = Ask::Play;
     // False with --no-remember: the usual start-up, and nothing kept.
     bool remember = true;
+    // False with --no-sound: the "Sound" box starts unticked for this run.
+    bool sound = true;
     // The first argument the game does not know, for the usage line.
     QString refused;
 
     // Where the game keeps its choices; empty when it is to keep none.
     QString ChoicesPath() const;
 };
+
+class ChoicesFile;
+
+// Gives `choices` what this run chooses over what they remember: with
+// --no-sound, the "Sound" box unticked.
+void ChooseForThisRun(const CommandLine& line, ChoicesFile& choices);
 
 // Reads the arguments after the program's name. --help and --version win
 // over anything else on the line.

@@ -7,6 +7,7 @@
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/qt_play_by_ear.h"
+#include "ui/main_window/qt_sound.h"
 
 int main(int argc, char* argv[]) {
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
@@ -20,9 +21,14 @@ int main(int argc, char* argv[]) {
     pairon::MixingRandom random;
     pairon::MainForm form(random);
     pairon::ChoicesFile choices(line.ChoicesPath());
+    pairon::ChooseForThisRun(line, choices);
+    // The cues are loaded once the window is on screen.
+    pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
     if (window.Failed()) return 1;
     pairon::PlayByEar ear(window);
+    window.Listen(&sound);
+    sound.StartAfterFirstPaint(&window, form);
     window.show();
     const int status = QApplication::exec();
     return window.Failed() ? 1 : status;

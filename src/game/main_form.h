@@ -30,6 +30,8 @@ struct MainForm {
 
     // Game options
     CheckBox chkHighlight, chkMultiple, chkBackground;
+    // Whether the game is heard. Only the sound reads it, never the rules.
+    CheckBox chkSound;
     DropDown cmbPlayers;
     Label Players;
 

@@ -230,6 +230,7 @@ def setup(ear):
     choose(ear, "Players", "1", "Down", "2")
     ear.press("Tab", r"^Multiple Pairs check box")
     ear.press("Tab", r"^Highlight Selected check box")
+    ear.press("Tab", r"^Sound check box")
     # The deck list, heard with its value and left as it is.
     ear.press("Tab", r"^Cards combo box", "the deck list")
     ear.wait_for(r"^Standard\.$", "the deck list's value on arrival")

@@ -75,6 +75,7 @@ TEST(Accessibility, ControlsWithoutCaptionsAreNamedForWhatTheyChoose) {
         {{"cmdHelp"}, "Help"},
         {{"chkHighlight"}, "Highlight Selected"},
         {{"chkMultiple"}, "Multiple Pairs"},
+        {{"chkSound"}, "Sound"},
         {{"fraScore"}, "Score Board"},
         {{"fraGame"}, "Game Window"},
         {{"Remaining"}, "Pairs Remaining"},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 
 #include "ui/help_window/help_window.h"
 #include "ui/help_window/tab_strip.h"
+#include "ui/help_window/tab_strip_accessible.h"
 #include "view/view_fixture.h"
 
 namespace pairon {
@@ -66,9 +68,9 @@ TEST(HelpWindow, HelpOpensOneCentredWindowOnTheIntroduction) {
     // Centred, give or take the width of the window's frame.
     EXPECT_LE((help->frameGeometry().center() - screenCentre).manhattanLength(), 6);
 
-    // All six pages start out shown, stacked with the Introduction on top.
+    // Only the Introduction is shown, also to a screen reader.
     EXPECT_EQ(help->Tabs()->CurrentIndex(), 0);
-    EXPECT_EQ(VisiblePages(*help), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{0});
     EXPECT_EQ(SeenPage(*help), 0);
     // Nothing covers End Help.
     QPushButton* end = help->EndButton();
@@ -165,6 +167,115 @@ TEST(HelpWindow, EndHelpHidesTheWindowAndHelpShowsTheSamePageAgain) {
     EXPECT_EQ(SeenPage(*help), 5);
 }
 
+// The tabs that the strip's focus reports named, in order.
+std::vector<int> reportedTabs;
+void RecordTabReport(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus && event->object()) reportedTabs.push_back(event->child());
+}
+
+// The texts a screen reader finds in the window: those of everything shown,
+// down from the window.
+QStringList ShownTexts(QAccessibleInterface* node) {
+    QStringList texts;
+    if (!node || node->state().invisible) return texts;
+    if (!node->text(QAccessible::Name).isEmpty()) texts << node->text(QAccessible::Name);
+    for (int k = 0; k < node->childCount(); ++k) texts << ShownTexts(node->child(k));
+    return texts;
+}
+
+// What a screen reader reads of page k.
+QString PageText(const HelpWindow& help, int k) {
+    return QAccessible::queryAccessibleInterface(help.Page(k))->text(QAccessible::Name);
+}
+
+TEST(HelpWindow, AScreenReaderHearsEachTopicWithItsPlaceReadsOnlyTheShownPageAndEscapeEndsHelp) {
+    struct Listening {
+        Listening() {
+            reportedTabs.clear();
+            ListenToTabReports(RecordTabReport);
+        }
+        ~Listening() { ListenToTabReports(nullptr); }
+    } listening;
+    ViewFixture ui;
+    HelpWindow* help = OpenHelp(ui);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    TabStrip* tabs = help->Tabs();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tabs);
+    ASSERT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), HelpWindow::kPageCount);
+    // The strip has the focus as the window opens; once it has been told, the
+    // focus moves on to the selected tab.
+    ASSERT_EQ(QApplication::focusWidget(), tabs);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reportedTabs, std::vector<int>{0});
+
+    auto expectShown = [&](int k) {
+        SCOPED_TRACE(k);
+        for (int t = 0; t < HelpWindow::kPageCount; ++t) {
+            QAccessibleInterface* tab = list->child(t);
+            ASSERT_NE(tab, nullptr);
+            EXPECT_EQ(tab->role(), QAccessible::PageTab);
+            EXPECT_EQ(tab->text(QAccessible::Name), tabs->TabText(t));
+            // A screen reader tells "t + 1 of 6" from these.
+            EXPECT_EQ(list->indexOfChild(tab), t);
+            EXPECT_EQ(tab->parent(), list);
+            EXPECT_EQ(tab->state().selected, t == k) << t;
+            EXPECT_EQ(tab->state().focused, t == k && tabs->hasFocus()) << t;
+            EXPECT_TRUE(tabs->mapToGlobal(tabs->TabRect(t).center()) == tab->rect().center()) << t;
+        }
+        if (tabs->hasFocus()) {
+            EXPECT_EQ(list->focusChild(), list->child(k));
+        }
+        // Of the pages' texts, only the shown page's is there to be read.
+        const QStringList shown = ShownTexts(QAccessible::queryAccessibleInterface(help));
+        for (int p = 0; p < HelpWindow::kPageCount; ++p) {
+            const QString text = PageText(*help, p);
+            ASSERT_FALSE(text.isEmpty()) << p;
+            EXPECT_EQ(shown.contains(text), p == k) << p;
+        }
+    };
+    expectShown(0);
+
+    // Every move of the arrows reports the newly selected tab.
+    const std::vector<std::pair<Qt::Key, int>> moves{{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_End, 5},
+                                                     {Qt::Key_Left, 4},  {Qt::Key_Home, 0},  {Qt::Key_Right, 1}};
+    std::vector<int> reported{0};
+    for (const auto& [key, k] : moves) {
+        QTest::keyClick(tabs, key);
+        reported.push_back(k);
+        EXPECT_EQ(reportedTabs, reported);
+        expectShown(k);
+    }
+
+    // Tab reads the shown page's text, then goes on to End Help; back on the
+    // strip, the selected tab is told again.
+    QTest::keyClick(tabs, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), help->Page(1));
+    EXPECT_TRUE(PageText(*help, 1).startsWith("The aim of the game"));
+    QTest::keyClick(help->Page(1), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), help->EndButton());
+    QTest::keyClick(help->EndButton(), Qt::Key_Backtab);
+    QTest::keyClick(help->Page(1), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), tabs);
+    QCoreApplication::processEvents();
+    reported.push_back(1);
+    EXPECT_EQ(reportedTabs, reported);
+    // The About page reads all four of its texts.
+    ChooseTab(*help, 5);
+    expectShown(5);
+    EXPECT_TRUE(PageText(*help, 5).contains("MIT License"));
+
+    // Escape ends help as End Help does, keeping the tab and its page.
+    ChooseTab(*help, 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    ASSERT_EQ(HelpWindows(), std::vector<HelpWindow*>{help});
+    EXPECT_EQ(OpenHelp(ui), help);
+    EXPECT_EQ(help->Tabs()->CurrentIndex(), 3);
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{3});
+    expectShown(3);
+}
+
 TEST(HelpWindow, HelpWhileOpenBringsTheSameWindowForward) {
     ViewFixture ui;
     HelpWindow* help = OpenHelp(ui);
@@ -189,7 +300,7 @@ TEST(HelpWindow, TheGameGoesOnWhileHelpIsOpen) {
     ui.ClickCard(0);
     EXPECT_EQ(ui.form.lstSelection.Count(), 1u);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(VisiblePages(*help).size(), 6u);
+    EXPECT_EQ(VisiblePages(*help), std::vector<int>{0});
 }
 
 TEST(HelpWindow, ClosingThroughTheFrameDiscardsTheWindow) {

@@ -189,6 +189,7 @@ TEST(Languages, EveryTextTheGameShowsHasAFinishedEntryInEveryCatalogue) {
                                Asked{"MainWindow", "Add pictures…", "", false},
                                Asked{"Decks", "Pictures in the deck \"%1\": %2.", "", false},
                                Asked{"MainWindow", "Shocking", "", false}, Asked{"MainWindow", "End Game", "", false},
+                               Asked{"MainWindow", "Sound", "", false},
                                Asked{"HelpWindow", "About Pairon", "", false},
                                Asked{"Accessibility", "music note", "", false}}) {
         EXPECT_EQ(recorder.asked.count(known), 1u) << known.context << ": " << known.source;

@@ -55,7 +55,12 @@ private:
 struct Start {
     explicit Start(const QStringList& arguments = {})
         : line(ReadCommandLine(arguments)), choices(line.ChoicesPath()),
-          ui(1, QCoreApplication::applicationDirPath(), &choices) {}
+          ui(1, QCoreApplication::applicationDirPath(), &ForThisRun(line, choices)) {}
+
+    static ChoicesFile& ForThisRun(const CommandLine& line, ChoicesFile& choices) {
+        ChooseForThisRun(line, choices);
+        return choices;
+    }
 
     QComboBox* List(std::string_view name, int index = -1) { return static_cast<QComboBox*>(ui.Control(name, index)); }
     Choices Held() const { return ChoicesToRemember(ui.form); }
@@ -99,7 +104,8 @@ const Choices kRemembered = {
     {"Board/Height", "4"},           {"Board/Width", "8"},
     {"Options/Players", "3"},        {"Options/MultiplePairs", "1"},
     {"Options/HighlightSelected", "1"}, {"Options/BackgroundPicture", "0"},
-    {"Options/Speed", "7"},          {"Seat1/Type", "Computer"},
+    {"Options/Sound", "0"},          {"Options/Speed", "7"},
+    {"Seat1/Type", "Computer"},
     {"Seat1/Level", "Excellent"},    {"Seat1/Name", "Ann"},
     {"Seat2/Type", "Computer"},      {"Seat2/Level", "Good"},
     {"Seat2/Name", "Bo"},            {"Seat3/Type", "Computer"},
@@ -156,7 +162,7 @@ TEST(RememberedChoices, EachValueTheGameDoesNotOfferIsIgnoredOnItsOwn) {
         {"Board/Height", "6"},        {"Board/Width", "7"},
         {"Options/Players", "0"},     {"Seat4/Name", "Ann,Bo"},
         {"Options/MultiplePairs", "2"}, {"Options/HighlightSelected", "yes"},
-        {"Options/BackgroundPicture", ""}, {"Options/Speed", "99"},
+        {"Options/BackgroundPicture", ""}, {"Options/Sound", "on"},     {"Options/Speed", "99"},
         {"Options/Speed", "5.0"},     {"Seat1/Name", std::string(40, 'n')},
         {"Seat2/Name", "Tab\\there"}, {"Seat3/Name", "😀😀😀😀😀😀😀"},
     };
@@ -286,6 +292,45 @@ TEST(RememberedChoices, NoRememberStartsAsUsualAndKeepsNothing) {
     EXPECT_EQ(profile.Read(), IniText(kRemembered)) << "the remembered setup is left as it was";
     Start game;
     EXPECT_EQ(game.Held(), kRemembered);
+}
+
+// --no-sound unticks "Sound" for one run; the file keeps what it remembered,
+// unless the player changes the box during that run.
+TEST(RememberedChoices, NoSoundSilencesOneRunAndKeepsTheRememberedSound) {
+    Profile profile;
+    Choices remembered = kRemembered;
+    remembered["Options/Sound"] = "1";
+    profile.Write(IniText(remembered));
+    {
+        Start game({"--no-sound"});
+        EXPECT_EQ(game.ui.form.chkSound.value, 0);
+        EXPECT_FALSE(static_cast<QCheckBox*>(game.ui.Control("chkSound"))->isChecked());
+        game.List("cmbWidth")->setCurrentText("10");
+        game.ui.Press("cmdNew");
+        game.ui.Press("cmdDone");
+    }
+    Choices expected = remembered;
+    expected["Board/Width"] = "10";
+    {
+        Start game;
+        EXPECT_EQ(game.Held(), expected) << "the width is kept, the sound as it was";
+        EXPECT_EQ(game.ui.form.chkSound.value, 1);
+    }
+    {
+        Start game({"--no-sound"});
+        // Ticked for a game, then unticked for the next: the player's own choice.
+        auto* sound = static_cast<QCheckBox*>(game.ui.Control("chkSound"));
+        sound->click();
+        game.ui.Press("cmdNew");
+        game.ui.Press("cmdDone");
+        game.ui.Press("cmdNew");
+        sound->click();
+        game.ui.Press("cmdNew");
+        game.ui.Press("cmdDone");
+    }
+    expected["Options/Sound"] = "0";
+    Start game;
+    EXPECT_EQ(game.Held(), expected) << "the player's own choice is kept";
 }
 
 }  // namespace

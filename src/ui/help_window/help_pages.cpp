@@ -41,7 +41,10 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "where each card lay find the pairs sooner.\n"
     "\n"
     "Up to four players can take part, and you can compete against the "
-    "computer too.");
+    "computer too.\n"
+    "\n"
+    "With “Sound” ticked, a short sound marks each card, pair, miss and the "
+    "end of the game.");
 
 constexpr std::string_view kStarting =
 QT_TRANSLATE_NOOP("HelpWindow",
@@ -83,13 +86,14 @@ QT_TRANSLATE_NOOP("HelpWindow",
     "Game” still takes you back to the options.\n"
     "\n"
     "When it isn’t the computer’s turn, select cards by clicking on them, two "
-    "at a time. During the computer’s turn, the computer selects its cards by "
-    "itself: just wait and watch.\n"
+    "at a time, or with the arrow keys and Space. During the computer’s turn, "
+    "the computer selects its cards by itself: just wait and watch.\n"
     "\n"
     "The “Commentary” and “Score Board” panels at the left show each player’s "
-    "score, how many pairs remain and whose turn it is. The “Game Speed” "
-    "slider sets how fast cards are turned over and how fast the computer "
-    "selects.\n"
+    "score, how many pairs remain and whose turn it is; F2 reads all of that "
+    "out at any time, and a screen reader tells every card, pair and miss. The "
+    "“Game Speed” slider sets how fast cards are turned over and how fast the "
+    "computer selects.\n"
     "\n"
     "Two cards that don’t match can be turned over early by clicking on a card "
     "again. When all the cards are taken, the outcome is shown; to start a new "

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -133,13 +134,23 @@ HelpWindow::HelpWindow(const QIcon& icon, QWidget* parent) : QWidget(parent) {
 
     for (int k = kPageCount - 2; k >= 0; --k) BuildTextPage(k);
 
-    setTabOrder(tabHelp_, cmdEnd_);
+    // Tab goes from the tabs to the shown page, which reads out its text,
+    // then to End Help; the hidden pages are passed by.
+    QWidget* previous = tabHelp_;
+    for (QWidget* page : fraHelp_) {
+        setTabOrder(previous, page);
+        previous = page;
+    }
+    setTabOrder(previous, cmdEnd_);
     connect(tabHelp_, &TabStrip::tabSelected, this, [this] { tabHelp_Click(); });
     connect(cmdEnd_, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+    // Only the Introduction is shown: a screen reader would read the pages
+    // under it too, covered or not.
+    tabHelp_Click();
 }
 
 void HelpWindow::BuildTextPage(int k) {
@@ -185,6 +196,14 @@ void HelpWindow::tabHelp_Click() {
 }
 
 void HelpWindow::cmdEnd_Click() { hide(); }
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdEnd_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 QSize HelpWindow::DesignedSize() const { return {ToPixels(kClientWidth), ToPixels(kClientHeight)}; }
 

@@ -30,6 +30,7 @@ public:
     // Shows the page of the selected tab, and only that one.
     void tabHelp_Click();
     // End Help: hides the window, keeping its tab and page for next time.
+    // Escape does the same.
     void cmdEnd_Click();
 
     // The client area at a zoom of 1.
@@ -38,6 +39,9 @@ public:
     // the ornament drawn for `pictureScale` screen pixels to a pixel.
     void SetZoom(double zoom, double pictureScale);
     double Zoom() const { return zoom_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildTextPage(int k);

@@ -1,5 +1,6 @@
 #include "ui/help_window/tab_strip.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,9 +10,16 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "ui/help_window/tab_strip_accessible.h"
+
 namespace pairon {
 
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
+    static const bool readable = [] {
+        QAccessible::installFactory(TabStripInterface);
+        return true;
+    }();
+    (void)readable;
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
@@ -178,11 +186,14 @@ int TabStrip::TabAt(QPoint point) const {
     return -1;
 }
 
-void TabStrip::Select(int index) {
+void TabStrip::ChooseTab(int index) {
     if (index < 0 || index >= Count()) return;
     current_ = index;
     Relayout();
     emit tabSelected(index);
+    // A screen reader speaks the tab that takes the focus, once its page has
+    // come up.
+    ReportFocusedTab(*this);
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event) {
@@ -195,7 +206,7 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    Select(index);
+    ChooseTab(index);
     // The tab under the pointer may have moved with its row.
     hovered_ = TabAt(event->position().toPoint());
 }
@@ -218,10 +229,10 @@ void TabStrip::leaveEvent(QEvent* event) {
 void TabStrip::keyPressEvent(QKeyEvent* event) {
     const bool reversed = layoutDirection() == Qt::RightToLeft;
     switch (event->key()) {
-        case Qt::Key_Left: Select(current_ + (reversed ? 1 : -1)); break;
-        case Qt::Key_Right: Select(current_ + (reversed ? -1 : 1)); break;
-        case Qt::Key_Home: Select(0); break;
-        case Qt::Key_End: Select(Count() - 1); break;
+        case Qt::Key_Left: ChooseTab(current_ + (reversed ? 1 : -1)); break;
+        case Qt::Key_Right: ChooseTab(current_ + (reversed ? -1 : 1)); break;
+        case Qt::Key_Home: ChooseTab(0); break;
+        case Qt::Key_End: ChooseTab(Count() - 1); break;
         default: QWidget::keyPressEvent(event); return;
     }
 }
@@ -229,6 +240,9 @@ void TabStrip::keyPressEvent(QKeyEvent* event) {
 void TabStrip::focusInEvent(QFocusEvent* event) {
     update();
     QWidget::focusInEvent(event);
+    // The focus moves on to the selected tab once the strip's own gain of it
+    // has been told, which happens after this handler.
+    QMetaObject::invokeMethod(this, [this] { ReportFocusedTab(*this); }, Qt::QueuedConnection);
 }
 
 void TabStrip::focusOutEvent(QFocusEvent* event) {
@@ -246,7 +260,9 @@ void TabStrip::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-TabPage::TabPage(const TabStrip& strip, QWidget* parent) : QWidget(parent), strip_(strip) {}
+TabPage::TabPage(const TabStrip& strip, QWidget* parent) : QWidget(parent), strip_(strip) {
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void TabPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);

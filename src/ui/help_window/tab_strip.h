@@ -29,6 +29,9 @@ public:
     // Selects a tab without reporting it, as the program itself would.
     void SetCurrentIndex(int index);
 
+    // Selects a tab as the user does, with the mouse or the keyboard.
+    void ChooseTab(int index);
+
     // Where a tab lies now, in the strip's coordinates; it moves when its row
     // changes place.
     QRect TabRect(int index) const;
@@ -60,7 +63,6 @@ private:
     int TabWidthHint(int index) const;
     void InitTabOption(QStyleOptionTab& option, int index) const;
     int TabAt(QPoint point) const;
-    void Select(int index);
 
     QStringList captions_;
     std::vector<QRect> rects_;
@@ -73,8 +75,10 @@ private:
 
 // A page that lies over the body of a tab strip. It paints the body's own
 // background under itself, so it hides the pages beneath it without showing
-// a seam against the frame around it.
+// a seam against the frame around it. It is a stop of the focus order, where
+// a screen reader reads the text of its labels, all of it at once.
 class TabPage : public QWidget {
+    Q_OBJECT
 public:
     TabPage(const TabStrip& strip, QWidget* parent);
 

@@ -34,7 +34,24 @@ QString ChoicesFile::UsualPath() {
 
 ChoicesFile::ChoicesFile(QString path) : path_(std::move(path)) {}
 
+void ChoicesFile::ChooseForThisRun(std::string key, std::string text) {
+    runChoices_[std::move(key)] = {std::move(text), {}};
+}
+
 void ChoicesFile::Restore(MainForm& form) {
+    RestoreRemembered(form);
+    if (runChoices_.empty()) return;
+    const std::map<std::string, std::string> remembered = ChoicesToRemember(form);
+    RememberedValues values;
+    for (auto& [key, choice] : runChoices_) {
+        const auto held = remembered.find(key);
+        if (held != remembered.end()) choice.remembered = held->second;
+        values[key] = choice.text;
+    }
+    ApplyRememberedSetup(form, ReadRememberedSetup(values, form));
+}
+
+void ChoicesFile::RestoreRemembered(MainForm& form) {
     if (path_.isEmpty()) return;
     QSettings settings(path_, QSettings::IniFormat);
     RememberedValues values;
@@ -77,6 +94,16 @@ bool ChoicesFile::Save(const MainForm& form) {
     if (path_.isEmpty()) return true;
     std::map<std::string, std::string> choices = ChoicesToRemember(form);
     for (const auto& [key, text] : kept_) choices.emplace(key, text);
+    for (auto run = runChoices_.begin(); run != runChoices_.end();) {
+        auto chosen = choices.find(run->first);
+        if (chosen != choices.end() && chosen->second == run->second.text) {
+            chosen->second = run->second.remembered;
+            ++run;
+        } else {
+            // The player has chosen otherwise: from now on it is kept as any choice is.
+            run = runChoices_.erase(run);
+        }
+    }
     if (zoom_) choices[kZoomKey] = std::to_string(*zoom_);
     bool same = true;
     for (const auto& [key, text] : choices) {

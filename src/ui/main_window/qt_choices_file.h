@@ -27,8 +27,14 @@ public:
     const QString& Path() const { return path_; }
 
     // Makes the remembered selections on a form that has had its start-up
-    // selections; a missing file changes nothing.
+    // selections; a missing file changes nothing. Then makes the choices
+    // given for this run.
     void Restore(MainForm& form);
+
+    // Makes `text` the choice under `key` (such as "Options/Sound") for this
+    // run, over what the file remembers, at Restore(). The file goes on
+    // holding what it remembered until the player changes that choice.
+    void ChooseForThisRun(std::string key, std::string text);
 
     // Keeps what the setup controls hold now. Writes only when that differs
     // from what the file is known to hold; returns whether the file holds it (true when keeping nothing).
@@ -46,8 +52,15 @@ public:
     void KeepZoom(int percent);
 
 private:
+    struct RunChoice {
+        std::string text;        // the choice for this run
+        std::string remembered;  // what the file is to keep meanwhile
+    };
+    void RestoreRemembered(MainForm& form);
+
     QString path_;
     std::map<std::string, std::string> kept_;
+    std::map<std::string, RunChoice> runChoices_;
     std::map<std::string, std::string> held_;  // what the file holds, as last read or written
     bool saveFailureTold_ = false;
     std::optional<int> zoom_;  // the zoom to keep, once it has changed

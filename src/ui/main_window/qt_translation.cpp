@@ -31,6 +31,7 @@ namespace {
     QT_TRANSLATE_NOOP("MainWindow", "Standard"),
     QT_TRANSLATE_NOOP("MainWindow", "Add pictures…"),
     QT_TRANSLATE_NOOP("MainWindow", "Remove deck…"),
+    QT_TRANSLATE_NOOP("MainWindow", "Sound"),
     QT_TRANSLATE_NOOP("MainWindow", "Commentary"),
     QT_TRANSLATE_NOOP("MainWindow", "Player to Select Cards"),
     QT_TRANSLATE_NOOP("MainWindow", "Pairs Remaining"),

@@ -98,6 +98,7 @@ std::vector<SetupChoice> SetupChoices() {
     }
     choices.push_back(CheckBoxChoice("Options/MultiplePairs", &MainForm::chkMultiple));
     choices.push_back(CheckBoxChoice("Options/HighlightSelected", &MainForm::chkHighlight));
+    choices.push_back(CheckBoxChoice("Options/Sound", &MainForm::chkSound));
     choices.push_back(CheckBoxChoice("Options/BackgroundPicture", &MainForm::chkBackground));
     choices.push_back(SpeedChoice());
     for (int seat = 0; seat < kSeats; ++seat) choices.push_back(NameChoice(seat));

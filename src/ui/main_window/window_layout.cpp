@@ -69,6 +69,9 @@ std::vector<ControlLayout> BuildMainWindowLayout() {
 
     // Game options
     t.push_back(Control("chkHighlight", K::CheckBox, "fraOptions", "Highlight Selected", true, 240, 1800, 1815, 375));
+    ControlLayout sound = Control("chkSound", K::CheckBox, "fraOptions", "Sound", true, 240, 2160, 1815, 375);
+    sound.value = 1;
+    t.push_back(sound);
     t.push_back(Control("chkMultiple", K::CheckBox, "fraOptions", "Multiple Pairs", true, 240, 1440, 1815, 255));
     t.push_back(List("cmbPlayers", {"1", "2", "3", "4"}, "fraOptions", 960, 480, 735, 315));
     ControlLayout background = Control("chkBackground", K::CheckBox, "fraOptions", "Background Picture", true, 240,
@@ -172,7 +175,7 @@ std::vector<ControlLayout> BuildMainWindowLayout() {
 
 std::vector<ControlName> BuildFocusOrder() {
     std::vector<ControlName> order = {{"cmdNew"},        {"cmdExit"},      {"chkBackground"}, {"cmbPlayers"},
-                                      {"chkMultiple"},   {"chkHighlight"}, {"cmbCards"},
+                                      {"chkMultiple"},   {"chkHighlight"}, {"chkSound"},      {"cmbCards"},
                                       {"cmbHeight"},     {"cmbWidth"},
                                       {"txtPlayer", 3},  {"txtPlayer", 2}, {"txtPlayer", 1},  {"cmdDone"},
                                       {"cmbPlayerType", 0}, {"txtPlayer", 0}};
@@ -238,6 +241,7 @@ ControlRef FindControl(MainForm& f, std::string_view name, int index) {
         {"chkHighlight", &f.chkHighlight},
         {"chkMultiple", &f.chkMultiple},
         {"chkBackground", &f.chkBackground},
+        {"chkSound", &f.chkSound},
         {"lblPairs", &f.lblPairs},
         {"lblPlayerTurn", &f.lblPlayerTurn},
         {"Player", &f.Player},
