@@ -48,6 +48,33 @@ grep -q "^pairon: unknown argument '--bogus'; usage: pairon .*\[--no-sound\]" "$
     fail "'pairon --no-sound --bogus' wrote: $(cat "$scratch/err")"
 [ -e "$XDG_CONFIG_HOME" ] && fail "a refused start wrote into the profile"
 
+# Lines of several arguments: --help wins over everything, --version over
+# everything but --help, and the usage line names the first argument the
+# game does not know. Each row: arguments | status | what the first line of
+# the answer starts with.
+display="env QT_QPA_PLATFORM=offscreen"
+while IFS='|' read -r arguments expected answer; do
+    # shellcheck disable=SC2086 # the arguments are split on purpose
+    run "$expected" $arguments
+    if [ "$expected" -eq 0 ]; then first=$(head -n 1 "$scratch/out"); else first=$(cat "$scratch/err"); fi
+    case $first in
+        "$answer"*) ;;
+        *) fail "'pairon $arguments' answered: $first" ;;
+    esac
+done <<'ROWS'
+--bogus --help|0|Usage: pairon
+-x -h|0|Usage: pairon
+--version --help|0|Usage: pairon
+-v -h|0|Usage: pairon
+--no-remember --help|0|Usage: pairon
+-v|0|Pairon 
+--bogus --version|0|Pairon 
+stray -v|0|Pairon 
+--bogus -x|2|pairon: unknown argument '--bogus'; usage:
+--no-remember stray --bogus|2|pairon: unknown argument 'stray'; usage:
+-hv|2|pairon: unknown argument '-hv'; usage:
+ROWS
+
 [ "$failures" -eq 0 ] || exit 1
-echo "ok: --help, -h and --version without a display; one line of usage and status 2 for --bogus, -x and stray;" \
-    "--no-sound known"
+echo "ok: --help, -h, --version and -v without a display; one line of usage and status 2 for --bogus, -x and stray;" \
+    "--help over --version over an unknown argument, the first of which is named; --no-sound known"

@@ -11,6 +11,7 @@
 
 #include "game/game_rules.h"
 #include "pictures/picture_files.h"
+#include "ui/languages.h"
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/window_layout.h"
 #include "view/view_fixture.h"
@@ -182,6 +183,47 @@ TEST(Accessibility, ThePrintedOutcomeAndTheResultPictureReadAsText) {
     EXPECT_EQ(Description(ui.Control("fraOutcome")), outcome);
     EXPECT_EQ(Name(ui.Control("picResult")), "Result picture");
     EXPECT_EQ(Description(ui.Control("picResult")), "A trophy");
+}
+
+// Each result picture is described for what it shows, and the score boxes
+// are named for their seats, in English and in a language whose word for
+// the computer differs; a typed name is read as typed.
+TEST(Accessibility, ResultPicturesAndScoreBoxesReadInThePlayersLanguage) {
+    const std::string computer(kComputerName);
+    struct Expected {
+        QString language;
+        QStringList pictures;  // winner, depressed, frustrated, trophy
+        QStringList scores;    // seat 2 unnamed, a computer, a default name, a typed name
+    };
+    const Expected languages[] = {
+        {"",
+         {"A cheering winner", "A downcast loser under a rain cloud", "A fuming loser", "A trophy"},
+         {"Player 2 score", "Score of Computer", "Score of Player 3", "Score of Wygrany"}},
+        {"pl",
+         {"Wiwatujący zwycięzca", "Przygnębiony przegrany pod deszczową chmurą", "Wściekły przegrany", "Puchar"},
+         {"Gracz 2: punkty", "Punkty gracza Komputer", "Punkty gracza Gracz 3", "Punkty gracza Wygrany"}},
+    };
+    for (const Expected& expected : languages) {
+        LanguageCatalogues catalogues;
+        if (!expected.language.isEmpty()) {
+            ASSERT_TRUE(catalogues.Install(expected.language));
+        }
+        const std::string_view files[] = {kWinnerFile, kDepressedFile, kFrustratedFile, kTrophyFile};
+        QStringList pictures;
+        for (std::string_view file : files) pictures << ResultPictureDescription(file);
+        EXPECT_EQ(pictures, expected.pictures);
+        EXPECT_TRUE(ResultPictureDescription(kCardBackFile).isEmpty());
+        EXPECT_EQ(QStringList({ScoreAccessibleName(1, {}), ScoreAccessibleName(0, computer),
+                               ScoreAccessibleName(2, "Player 3"), ScoreAccessibleName(3, "Wygrany")}),
+                  expected.scores);
+
+        ViewFixture ui;
+        static_cast<QComboBox*>(ui.Control("cmbPlayers"))->setCurrentText("2");
+        ui.Press("cmdNew");
+        static_cast<QComboBox*>(ui.Control("cmbPlayerType", 0))->setCurrentIndex(1);
+        ui.Press("cmdDone");
+        EXPECT_EQ(Name(ui.Control("lblScore", 0)), expected.scores[1]);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <algorithm>
@@ -368,6 +369,57 @@ TEST(Keyboard, TheMarkShowsOnlyWhileTheBoardHasTheFocus) {
     }
     ui.Key(Qt::Key_Tab);
     EXPECT_EQ(grab(), before);
+}
+
+// The keys a player meets beyond the plain ones: the keypad's arrows and its
+// Enter work as the main ones do; with Alt or Ctrl an arrow or Enter is left
+// to the window's shortcuts and moves or turns nothing; and a held Space
+// turns up one card, its repeats during the pause after a miss neither
+// ending the pause nor turning the marked card up.
+TEST(Keyboard, KeypadKeysWorkAndHeldOrModifiedKeysTurnNoCard) {
+    KeyboardGame ui;
+    ui.PressByKey("cmdNew");
+    ui.PressByKey("cmdDone");
+    ui.TabIntoBoard();
+    struct Press {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int marked;
+    };
+    const Press presses[] = {
+        {Qt::Key_Right, Qt::KeypadModifier, 1}, {Qt::Key_Right, Qt::AltModifier, 1},
+        {Qt::Key_Left, Qt::ControlModifier, 1}, {Qt::Key_Down, Qt::KeypadModifier, 11},
+        {Qt::Key_Up, Qt::AltModifier, 11},      {Qt::Key_End, Qt::KeypadModifier, 25},
+        {Qt::Key_Home, Qt::KeypadModifier, 0},  {Qt::Key_Return, Qt::AltModifier, 0},
+        {Qt::Key_Enter, Qt::AltModifier | Qt::KeypadModifier, 0}, {Qt::Key_Space, Qt::ControlModifier, 0},
+    };
+    for (const Press& press : presses) {
+        ui.Key(press.key, press.modifiers);
+        EXPECT_EQ(ui.Board()->Marked(), press.marked) << "key " << std::hex << press.key << " with " << press.modifiers;
+    }
+    EXPECT_EQ(ui.form.lstSelection.Count(), 0u) << "no modified key turned a card";
+    ui.Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(ui.CardName(0), FaceUpAs(0, ui.Face(0))) << "the keypad's Enter turns the marked card up";
+
+    int second = 1;
+    while (ui.Face(second) == ui.Face(0)) ++second;
+    ui.MarkWithRight(second);
+    auto space = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+        QApplication::sendEvent(ui.Board(), &event);
+    };
+    space(QEvent::KeyPress, false);
+    ASSERT_EQ(ui.form.lstSelection.Count(), 2u);
+    ui.Key(Qt::Key_Right);
+    const int third = ui.Board()->Marked();
+    for (int repeat = 0; repeat < 3; ++repeat) space(QEvent::KeyPress, true);
+    EXPECT_TRUE(ui.form.tmrCardDelay.enabled) << "the repeats left the pause running";
+    EXPECT_EQ(ui.CardName(second), FaceUpAs(second, ui.Face(second)));
+    EXPECT_EQ(ui.CardName(third), FaceDown(third));
+    space(QEvent::KeyRelease, false);
+    space(QEvent::KeyPress, false);
+    EXPECT_FALSE(ui.form.tmrCardDelay.enabled) << "a fresh press ends the pause";
+    EXPECT_EQ(ui.CardName(third), FaceDown(third));
 }
 
 }  // namespace

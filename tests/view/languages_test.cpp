@@ -400,6 +400,55 @@ TEST(Languages, EveryTranslationFitsItsControl) {
     }
 }
 
+// In a language whose word for the computer is not "Computer": a computer
+// seat and the default names are shown in it wherever the game shows a
+// seat's name, a name a player typed never is, even where it is one of the
+// game's own words, and a computer's name typed into a name box stays typed.
+TEST(Languages, InPolishTheComputerIsKomputerAndATypedNameIsShownAsTyped) {
+    LanguageCatalogues polish;
+    ASSERT_TRUE(polish.Install("pl"));
+    auto layout = [](const char* name) {
+        for (const ControlLayout& c : MainWindowLayout()) {
+            if (c.name == name) return c;
+        }
+        return ControlLayout{};
+    };
+    const std::string computer(kComputerName);
+    for (const char* control : {"lblPlayer", "lblPlayerTurn", "txtPlayer"}) {
+        const bool nameBox = std::string_view(control) == "txtPlayer";
+        const std::pair<std::string, QString> names[] = {
+            {computer, nameBox ? "Computer" : "Komputer"}, {"Player 2", "Gracz 2"}, {"Exit", "Exit"},
+            {"Good", "Good"}, {"Human", "Human"}, {"Player 5", "Player 5"}, {"player 1", "player 1"},
+            {"Zoë", "Zoë"}};
+        for (const auto& [name, shown] : names) EXPECT_EQ(ShownText(layout(control), name), shown) << control << ", " << name;
+    }
+    EXPECT_EQ(ShownName(computer), "Komputer");
+
+    const std::pair<std::vector<std::string>, QStringList> outcomes[] = {
+        {OutcomeLines(2, {1, 3}, {"Exit", computer}), {"Komputer", "wygrywa!", "", "Ale pech!"}},
+        {OutcomeLines(2, {3, 1}, {"Exit", computer}), {"Exit", "wygrywa!"}},
+        {OutcomeLines(3, {1, 2, 3}, {"Player 1", "Player 2", "Player 3"}), {"Gracz 3", "wygrywa!"}},
+        {OutcomeLines(2, {2, 2}, {"Exit", computer}), {"No proszę,", "remis!"}},
+        {OutcomeLines(1, {4}, {computer}, "4", "2", "7"), {"Brawo,", "Komputer!", "", "Par: 4", "Ruchów: 7"}},
+        {OutcomeLines(1, {4}, {"Help"}, "4", "2", "1"), {"Brawo,", "Help!", "", "Par: 4", "Ruchów: 1"}},
+        {{"Done", "Good"}, {"Done", "Good"}},
+    };
+    for (const auto& [lines, shown] : outcomes) {
+        EXPECT_EQ(ShownOutcome(lines), shown) << QString::fromStdString(lines[0]).toStdString();
+    }
+
+    // The same in the window: the score board and the turn after Done.
+    ViewFixture ui;
+    static_cast<QComboBox*>(ui.Control("cmbPlayers"))->setCurrentText("2");
+    ui.Press("cmdNew");
+    static_cast<QLineEdit*>(ui.Control("txtPlayer", 0))->setText("Exit");
+    static_cast<QComboBox*>(ui.Control("cmbPlayerType", 1))->setCurrentIndex(1);
+    ui.Press("cmdDone");
+    EXPECT_EQ(static_cast<QLabel*>(ui.Control("lblPlayer", 0))->text(), "Exit");
+    EXPECT_EQ(static_cast<QLabel*>(ui.Control("lblPlayer", 1))->text(), "Komputer");
+    EXPECT_EQ(static_cast<QLabel*>(ui.Control("lblPlayerTurn"))->text(), "Exit");
+}
+
 TEST(Languages, AGermanComputerGameReachesTheOutcome) {
     // German from the desktop's languages; English wherever it comes first.
     EXPECT_EQ(ChooseLanguage({"de-DE", "de-Latn-DE", "de"}), "de");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -456,6 +457,109 @@ TEST(PictureLoader, RefusesWhatTheFuzzerFound) {
     const QImage loaded = LoadPicture(known).toImage();
     ASSERT_FALSE(loaded.isNull());
     EXPECT_EQ(loaded.convertToFormat(QImage::Format_RGB32), QImage::fromData(known).convertToFormat(QImage::Format_RGB32));
+}
+
+// A 24-bit bitmap whose every pixel differs from its neighbours, stored
+// bottom-up as most writers do or top-down (a negative height), and the
+// image it shows.
+QByteArray Bitmap24(int width, int height, bool topDown) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    QByteArray b("BM");
+    Put32(b, 54 + rowBytes * height);
+    Put32(b, 0);
+    Put32(b, 54);
+    Put32(b, 40);
+    Put32(b, static_cast<std::uint32_t>(width));
+    Put32(b, static_cast<std::uint32_t>(topDown ? -height : height));
+    Put16(b, 1, false);
+    Put16(b, 24, false);
+    for (int k = 0; k < 6; ++k) Put32(b, 0);
+    for (int k = 0; k < height; ++k) {
+        const int y = topDown ? k : height - 1 - k;
+        QByteArray row(rowBytes, '\0');
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<char>(x * 7);
+            row[3 * x + 1] = static_cast<char>(y * 13);
+            row[3 * x + 2] = static_cast<char>(x + y);
+        }
+        b.append(row);
+    }
+    return b;
+}
+
+QImage Bitmap24Image(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb((x + y) & 0xFF, (y * 13) & 0xFF, (x * 7) & 0xFF));
+    }
+    return image;
+}
+
+QByteArray Jpeg(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return bytes;
+}
+
+// Each limit from both sides: what lies exactly on it is read, one step
+// beyond is refused; bitmaps stored either way up; and the files other
+// writers make, which the game's own pictures don't show.
+TEST(PictureLoader, ReadsWhatLiesOnEachLimitAndRefusesOneStepBeyond) {
+    const int side = kLargestPictureSide;
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QSize size;  // empty where the file is refused
+    };
+    QByteArray rle = ReadFile(PAIRON_FUZZ_FINDINGS_DIR "/../seeds/rle8.bmp");
+    rle.append(QByteArray(1078 + 12 * 9 - rle.size(), '\0'));  // as long as its rows would be uncompressed
+    const Case cases[] = {
+        {"bitmap as wide as the limit", Bitmap24(side, 1, false), {side, 1}},
+        {"bitmap one wider", Bitmap24(side + 1, 1, false), {}},
+        {"bitmap as high as the limit, stored top-down", Bitmap24(1, side, true), {1, side}},
+        {"bitmap one higher, stored top-down", Bitmap24(1, side + 1, true), {}},
+        {"bitmap one higher", Bitmap24(1, side + 1, false), {}},
+        {"JPEG as wide as the limit", Jpeg(side, 8), {side, 8}},
+        {"JPEG one wider", Jpeg(side + 1, 8), {}},
+        {"JPEG one higher", Jpeg(8, side + 1), {}},
+        {"JPEG padded with zeros after its end", Jpeg(8, 8) + QByteArray(100, '\0'), {8, 8}},
+        {"run-length bitmap as long as its rows", rle, {}},
+    };
+    for (const Case& c : cases) {
+        const QPixmap loaded = LoadPicture(c.bytes);
+        EXPECT_EQ(loaded.isNull() ? QSize() : loaded.size(), c.size) << c.what;
+    }
+    for (bool topDown : {false, true}) {
+        EXPECT_EQ(LoadPicture(Bitmap24(5, 4, topDown)).toImage().convertToFormat(QImage::Format_RGB32), Bitmap24Image(5, 4))
+            << (topDown ? "top-down" : "bottom-up") << " bitmap upside down or garbled";
+    }
+    for (const char* seed : {"argb32.bmp", "mono.bmp", "os2.bmp", "pal4.bmp", "plain24.bmp", "rgb565.bmp",
+                             "baseline.jpg", "gray.jpg", "progressive.jpg"}) {
+        const QByteArray bytes = ReadFile(QString(PAIRON_FUZZ_FINDINGS_DIR "/../seeds/") + seed);
+        const QImage loaded = LoadPicture(bytes).toImage();
+        ASSERT_FALSE(loaded.isNull()) << seed;
+        // Compared as the screen gets them: half-transparent pixels premultiplied.
+        EXPECT_EQ(loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << seed;
+    }
+
+    // The byte cap: a file of exactly that many bytes is read, one more is not.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("padded.jpg");
+    for (qint64 size : {kLargestPictureFileBytes, kLargestPictureFileBytes + 1}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const QByteArray jpeg = Jpeg(8, 8);
+        file.write(jpeg);
+        ASSERT_TRUE(file.resize(size));  // zeros after the end marker
+        file.close();
+        EXPECT_EQ(LoadPictureFile(path).isNull(), size > kLargestPictureFileBytes) << size << " bytes";
+    }
 }
 
 TEST(PictureLoader, ShowsEveryPictureExactlyAsQtReadsIt) {

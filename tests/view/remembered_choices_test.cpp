@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "pictures/picture_files.h"
 #include "ui/main_window/qt_choices_file.h"
 #include "ui/main_window/remembered_choices.h"
 #include "ui/main_window/setup_flow.h"
@@ -165,6 +166,9 @@ TEST(RememberedChoices, EachValueTheGameDoesNotOfferIsIgnoredOnItsOwn) {
         {"Options/BackgroundPicture", ""}, {"Options/Sound", "on"},     {"Options/Speed", "99"},
         {"Options/Speed", "5.0"},     {"Seat1/Name", std::string(40, 'n')},
         {"Seat2/Name", "Tab\\there"}, {"Seat3/Name", "😀😀😀😀😀😀😀"},
+        // One step beyond what the controls offer.
+        {"Options/Speed", "1"},       {"Options/Speed", "9"},
+        {"Seat1/Name", "Zoë Łukasiak!"}, {"Seat2/Name", "Bo\x7f"},
     };
     for (int seat = 1; seat <= kSeats; ++seat) {
         bad.emplace_back("Seat" + std::to_string(seat) + "/Type", "Robot");
@@ -188,6 +192,51 @@ TEST(RememberedChoices, EachValueTheGameDoesNotOfferIsIgnoredOnItsOwn) {
             EXPECT_NE(lines[0].find(key), std::string::npos) << lines[0];
         }
     }
+}
+
+// What lies on the edge of what a control offers comes back: the slider's
+// two ends, names of exactly as many places as the box holds, in letters
+// beyond ASCII. The lists are chosen first, as at every start, so the board
+// of the setup shows the usual back whatever Highlight Selected says.
+TEST(RememberedChoices, ValuesOnTheEdgeOfWhatTheControlsOfferComeBack) {
+    for (const char* speed : {"2", "8"}) {
+        SCOPED_TRACE(speed);
+        Profile profile;
+        Choices file = kRemembered;
+        file["Options/Speed"] = speed;
+        file["Seat1/Name"] = "Zoë Łukasiak";
+        file["Seat2/Name"] = "Ann 😀😀😀😀";
+        profile.Write(IniText(file));
+        StderrCapture capture;
+        Start game;
+        EXPECT_EQ(game.Held(), file);
+        EXPECT_TRUE(GameLines(capture.Release()).empty());
+        EXPECT_EQ(static_cast<QLineEdit*>(game.ui.Control("txtPlayer", 1))->text(), QString::fromUtf8("Ann 😀😀😀😀"));
+        EXPECT_EQ(game.ui.form.imgCard[0].file, kCardBackFile);
+        game.ui.Press("cmdNew");
+        EXPECT_EQ(game.ui.form.imgCard[0].file, kUnseenCardBackFile);
+    }
+}
+
+// A setup that has not changed leaves the file alone, with what a user
+// wrote into it; a changed one is written afresh.
+TEST(RememberedChoices, AnUnchangedSetupLeavesTheFileAsTheUserWroteIt) {
+    Profile profile;
+    const QByteArray written = "; our family's setup\n" + IniText(kRemembered);
+    profile.Write(written);
+    {
+        Start game;
+        game.ui.Press("cmdNew");
+        game.ui.Press("cmdDone");
+        game.ui.Press("cmdExit");
+    }
+    EXPECT_EQ(profile.Read(), written);
+    {
+        Start game;
+        game.List("cmbWidth")->setCurrentText("10");
+        game.ui.Press("cmdExit");
+    }
+    EXPECT_TRUE(profile.Read().contains("Width=10"));
 }
 
 TEST(RememberedChoices, ADamagedFileGivesWhatItCanAndIsWrittenWholeAgain) {
@@ -214,6 +263,7 @@ TEST(RememberedChoices, ADamagedFileGivesWhatItCanAndIsWrittenWholeAgain) {
         const std::vector<std::string> lines = GameLines(capture.Release());
         ASSERT_EQ(lines.size(), 1u) << "one line, whatever the damage";
         EXPECT_NE(lines[0].find("Options/Players"), std::string::npos) << lines[0];
+        EXPECT_NE(lines[0].find("lines that are not settings"), std::string::npos) << lines[0];
         game.ui.Press("cmdNew");
         game.ui.Press("cmdDone");
     }

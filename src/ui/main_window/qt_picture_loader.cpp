@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QResource>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,10 +13,6 @@
 namespace pairon {
 
 namespace {
-
-// The largest picture file we read at all: far above any picture of the game,
-// far below what could hurt.
-constexpr qint64 kLargestPictureFileBytes = 64 * 1024 * 1024;
 
 std::uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int width) {
     std::uint32_t value = 0;
@@ -97,26 +94,25 @@ QImage DecodePlainBitmap(const QByteArray& bytes, const BitmapHeader& h) {
 }
 
 // The whole file, or false if it can't be read (a folder, say) or is larger
-// than any picture could be.
+// than any picture could be. A file of exactly the largest size is read: one
+// byte beyond it is what tells the two apart.
 bool ReadWholeFile(const QString& path, QByteArray& bytes) {
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file) return false;
     constexpr qsizetype kChunk = 64 * 1024;
     qsizetype used = 0;
     bool ok = true;
-    while (true) {
-        if (used + kChunk > kLargestPictureFileBytes) {
-            ok = false;
-            break;
-        }
-        bytes.resize(used + kChunk);
-        const std::size_t got = std::fread(bytes.data() + used, 1, kChunk, file);
+    while (used <= kLargestPictureFileBytes) {
+        const qsizetype wanted = std::min(kChunk, kLargestPictureFileBytes + 1 - used);
+        bytes.resize(used + wanted);
+        const std::size_t got = std::fread(bytes.data() + used, 1, static_cast<std::size_t>(wanted), file);
         used += static_cast<qsizetype>(got);
-        if (got < static_cast<std::size_t>(kChunk)) {
+        if (got < static_cast<std::size_t>(wanted)) {
             ok = !std::ferror(file);
             break;
         }
     }
+    if (used > kLargestPictureFileBytes) ok = false;
     std::fclose(file);
     bytes.resize(used);
     return ok;

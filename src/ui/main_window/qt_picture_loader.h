@@ -35,4 +35,8 @@ QImage RawPicture(const uchar* data, qint64 size, bool opaque);
 // tenth of a second and 16 MB; at 4096 it was half a second and 64 MB.
 inline constexpr int kLargestPictureSide = 2048;
 
+// The largest picture file read at all: far above any picture of the game,
+// far below what could hurt.
+inline constexpr qint64 kLargestPictureFileBytes = 64 * 1024 * 1024;
+
 }  // namespace pairon
