@@ -2,7 +2,7 @@
 # Builds the game and its bench programs (Release, into build-bench) and runs
 # the benchmarks of the game's budgets.
 #
-#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|sound|all]
+#   sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|sound|decks|all]
 #
 #   startup   start-up time and peak memory, game against an empty window (Xvfb)
 #   memory    the same peak memory, then resident memory over 200 games
@@ -17,6 +17,8 @@
 #   sound     a click's hand-over to the sound, click to sound at a null sink,
 #             start-up and memory with sound and with --no-sound (a PulseAudio
 #             server of the bench's own; needs pulseaudio and pulseaudio-utils)
+#   decks     a deck made of 100 photos of 12 megapixels (time per photo, peak
+#             memory), then start-up with that deck chosen (Xvfb)
 #   all       every one of the above, in that order
 #
 # Environment: RUNS (start-up runs of each program, default 15), BUILD (the
@@ -86,7 +88,7 @@ build() {
     [ "${SKIP_BUILD:-0}" = 1 ] && return 0
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPAIRON_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS=-g >/dev/null
     cmake --build "$build" -j"$jobs" --target pairon pairon-sim bench-startup-floor bench-startup-game \
-        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-zoom bench-sound
+        bench-startup-runner bench-response bench-scale bench-memory bench-speech bench-zoom bench-sound bench-deck-import
 }
 
 machine() {
@@ -284,6 +286,24 @@ sound() {
     stop_pulse
 }
 
+decks() {
+    echo "== Decks: a deck made of 100 phone photos of 4000 x 3000 pixels (targets: under 60 ms a photo, 150 MB)"
+    machine
+    photos=$build/deck-photos
+    [ -f "$photos/IMG_0100.jpg" ] || "$bin/bench-deck-import" --make "$photos" --photos 100
+    du -sh "$photos" | sed 's/^/  photos: /'
+    data_dir=$(mktemp -d)
+    "$bin/bench-deck-import" "$photos" "$data_dir/pairon/decks"
+    echo "== Start-up with that deck of 100 pictures chosen, against the standard cards and the empty window (Xvfb)"
+    conf=$profile_dir/pairon/pairon.conf
+    sed 's/^\[Options\]$/[Options]\nCards=Bench/' "$conf" >"$profile_dir/pairon/pairon-deck.conf"
+    start_xvfb
+    XDG_DATA_HOME=$data_dir "$bin/bench-startup-runner" --runs "${RUNS:-15}" "$bin/bench-startup-floor" \
+        "$bin/bench-startup-game" "$bin/bench-startup-game --with-deck"
+    stop_xvfb
+    rm -rf "$data_dir"
+}
+
 what=${1:-all}
 case $what in
     build) build ;;
@@ -297,6 +317,7 @@ case $what in
     speech) build && speech ;;
     zoom) build && zoom ;;
     sound) build && sound ;;
-    all) build && startup && memory && response && idle && engine && profile && scale && speech && zoom && sound ;;
-    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|sound|all]" >&2; exit 2 ;;
+    decks) build && decks ;;
+    all) build && startup && memory && response && idle && engine && profile && scale && speech && zoom && sound && decks ;;
+    *) echo "usage: sh bench/run.sh [build|startup|memory|response|idle|engine|profile|scale|speech|zoom|sound|decks|all]" >&2; exit 2 ;;
 esac

@@ -4,6 +4,8 @@
 //   --idle setup   stays up after the first paint, waiting for a human at the setup
 //   --idle turn    presses New Game and Done after the first paint (the first
 //                  seat a human), then waits for that human's first click
+//   --with-deck    reads the remembered choices from pairon-deck.conf beside
+//                  the usual file, which chooses a deck of the player's own
 //
 // While idling it prints a line on stderr for every timer event any object
 // receives, and one for every paint, so that a quiet run prints nothing.
@@ -44,9 +46,11 @@ int main(int argc, char* argv[]) {
     // The game's own look at its command line before anything starts.
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;
     std::string idle;
+    bool withDeck = false;
     pairon::CommandLine line;
     for (int k = 1; k < argc; ++k) {
         if (k + 1 < argc && std::strcmp(argv[k], "--idle") == 0) idle = argv[k + 1];
+        if (std::strcmp(argv[k], "--with-deck") == 0) withDeck = true;
         if (std::strcmp(argv[k], "--no-sound") == 0) line.sound = false;
     }
 
@@ -58,7 +62,9 @@ int main(int argc, char* argv[]) {
     pairon::MixingRandom random;
     pairon::MainForm form(random);
     // The remembered choices, from the profile the bench gives it.
-    pairon::ChoicesFile choices(pairon::ChoicesFile::UsualPath());
+    QString choicesPath = pairon::ChoicesFile::UsualPath();
+    if (withDeck) choicesPath.replace(QStringLiteral("pairon.conf"), QStringLiteral("pairon-deck.conf"));
+    pairon::ChoicesFile choices(choicesPath);
     pairon::ChooseForThisRun(line, choices);
     pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);

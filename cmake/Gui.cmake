@@ -78,7 +78,8 @@ file(GLOB PAIRON_VIEW_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/main_window/*_view.cpp
   ${CMAKE_SOURCE_DIR}/src/ui/main_window/qt_*.cpp
-  ${CMAKE_SOURCE_DIR}/src/ui/help_window/*.cpp)
+  ${CMAKE_SOURCE_DIR}/src/ui/help_window/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/decks/*.cpp)
 add_library(pairon_view STATIC ${PAIRON_VIEW_SOURCES})
 qt_add_resources(pairon_view "layout_pictures" PREFIX "/layout" BASE ${PAIRON_LAYOUT_PICTURE_DIR}
   FILES ${PAIRON_TRUE_SIZE_RESOURCES})

@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>Die Karten auf dem Spielfeld. Mit den Pfeiltasten geht es von Karte zu Karte, Pos1 und Ende springen zur ersten und zur letzten Karte, Leertaste oder Eingabe deckt die markierte Karte auf. F2 sagt, wer dran ist, die Punkte und die übrigen Paare.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Diese Dateien konnten nicht gelesen werden und wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Bilder im Kartensatz „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Kein Kartensatz angelegt: %1 enthält kein lesbares JPEG-, PNG- oder BMP-Bild.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Kein Kartensatz angelegt: Die Bilder konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Bilder für „%1“ werden gelesen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Name des neuen Kartensatzes:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Diesen Kartensatz entfernen? Seine Kartenbilder werden gelöscht; die Fotos, aus denen er entstand, bleiben, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: Der Kartensatz „%1“ ist nicht mehr in %2; es wird mit den Standardkarten gespielt.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Zwei Karten, die nicht zusammenpassen, drehst du mit einem Klick auf eine Karte 
     <message>
         <source>Sound</source>
         <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Bilder hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Kartensatz entfernen…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

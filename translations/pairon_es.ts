@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>Las cartas del tablero. Las flechas pasan de una carta a otra, Inicio y Fin van a la primera y a la última carta, Espacio o Intro da la vuelta a la carta marcada. F2 dice de quién es el turno, los puntos y las parejas que quedan.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Estos archivos no se pudieron leer y se han dejado fuera: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Imágenes en la baraja «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>No se ha creado ninguna baraja: %1 no contiene ninguna imagen JPEG, PNG o BMP legible.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>No se ha creado ninguna baraja: las imágenes no se pudieron guardar en %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Leyendo las imágenes para «%1»…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nombre de la nueva baraja:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>¿Quitar esta baraja? Se borran sus imágenes de cartas; las fotos de las que se hizo siguen donde están.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: la baraja «%1» ya no está en %2; se juega con las cartas estándar.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Dos cartas que no son pareja se tapan antes si haces clic otra vez en una carta.
     <message>
         <source>Sound</source>
         <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Añadir imágenes…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Quitar baraja…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>Les cartes de la table. Les flèches passent d’une carte à l’autre, Début et Fin vont à la première et à la dernière carte, Espace ou Entrée retourne la carte marquée. F2 dit à qui de jouer, les scores et les paires restantes.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Ces fichiers n’ont pas pu être lus et ont été laissés de côté : %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Images dans le jeu « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Aucun jeu n’a été créé : %1 ne contient aucune image JPEG, PNG ou BMP lisible.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Aucun jeu n’a été créé : les images n’ont pas pu être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Lecture des images pour « %1 »…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nom du nouveau jeu :</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Retirer ce jeu ? Ses images de cartes sont effacées ; les photos dont il est fait restent où elles sont.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon : le jeu « %1 » n’est plus dans %2 ; la partie se joue avec les cartes standard.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Deux cartes différentes se retournent plus tôt si tu cliques encore sur une ca
     <message>
         <source>Sound</source>
         <translation>Son</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Ajouter des images…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Retirer un jeu…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>Le carte sul tavolo. Le frecce passano da una carta all’altra, Inizio e Fine vanno alla prima e all’ultima carta, Spazio o Invio scopre la carta segnata. F2 dice a chi tocca, i punti e le coppie rimaste.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Carte</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Questi file non si potevano leggere e sono stati tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Immagini nel mazzo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Nessun mazzo creato: %1 non contiene immagini JPEG, PNG o BMP leggibili.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Nessun mazzo creato: non è stato possibile salvare le immagini in %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Lettura delle immagini per «%1»…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nome del nuovo mazzo:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Rimuovere questo mazzo? Le sue immagini delle carte vengono cancellate; le foto da cui è stato fatto restano dove sono.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: il mazzo «%1» non è più in %2; si gioca con le carte standard.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Due carte diverse si rigirano prima se fai di nuovo clic su una carta. Quando le
     <message>
         <source>Sound</source>
         <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Aggiungi immagini…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Rimuovi mazzo…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>De kaarten op het speelveld. Met de pijltjestoetsen ga je van kaart naar kaart, Home en End gaan naar de eerste en de laatste kaart, spatie of Enter draait de gemarkeerde kaart om. F2 zegt wie aan de beurt is, de punten en de paren die over zijn.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kaarten</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Deze bestanden konden niet worden gelezen en zijn weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Afbeeldingen in het kaartspel ‘%1’: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Er is geen kaartspel gemaakt: %1 bevat geen leesbare JPEG-, PNG- of BMP-afbeelding.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Er is geen kaartspel gemaakt: de afbeeldingen konden niet in %1 worden bewaard.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Afbeeldingen voor ‘%1’ worden gelezen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Afbeeldingen toevoegen</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Naam van het nieuwe kaartspel:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Dit kaartspel verwijderen? De kaartafbeeldingen worden gewist; de foto’s waarvan het is gemaakt blijven waar ze zijn.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: het kaartspel ‘%1’ staat niet meer in %2; er wordt met de standaardkaarten gespeeld.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Twee kaarten die geen paar zijn, draai je eerder terug door nog eens op een kaar
     <message>
         <source>Sound</source>
         <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Afbeeldingen toevoegen…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Kaartspel verwijderen…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kaarten</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Gewoon</translation>
     </message>
 </context>
 <context>

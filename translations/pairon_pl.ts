@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>Karty na planszy. Strzałki przechodzą od karty do karty, Home i End do pierwszej i do ostatniej karty, Spacja lub Enter odkrywa zaznaczoną kartę. F2 mówi, czyja kolej, jakie są wyniki i ile par zostało.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karty</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Tych plików nie dało się odczytać i zostały pominięte: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Obrazy w talii „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Nie utworzono talii: %1 nie zawiera żadnego czytelnego obrazu JPEG, PNG ani BMP.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Nie utworzono talii: nie dało się zapisać obrazów w %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Odczytywanie obrazów dla „%1”…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Dodaj obrazy</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nazwa nowej talii:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Usunąć tę talię? Jej obrazy kart zostaną skasowane; zdjęcia, z których powstała, zostają na miejscu.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: talii „%1” nie ma już w %2; gra toczy się zwykłymi kartami.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Dwie niepasujące karty odwrócisz wcześniej, klikając jeszcze raz w kartę. G
     <message>
         <source>Sound</source>
         <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Dodaj obrazy…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Usuń talię…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karty</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Zwykłe</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>As cartas da mesa. As setas passam de uma carta para outra, Home e End vão para a primeira e a última carta, Espaço ou Enter vira a carta marcada. F2 diz de quem é a vez, os pontos e os pares restantes.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Estes arquivos não puderam ser lidos e foram deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Imagens no baralho “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Nenhum baralho foi criado: %1 não contém nenhuma imagem JPEG, PNG ou BMP legível.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Nenhum baralho foi criado: as imagens não puderam ser guardadas em %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Lendo as imagens para “%1”…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Nome do novo baralho:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Remover este baralho? As imagens das cartas são apagadas; as fotos de que foi feito ficam onde estão.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: o baralho “%1” não está mais em %2; joga-se com as cartas padrão.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Duas cartas que não formam par viram antes se você clicar de novo numa carta. 
     <message>
         <source>Sound</source>
         <translation>Som</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Adicionar imagens…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Remover baralho…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,53 @@
         <source>The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.</source>
         <translation>Карты на поле. Стрелки переходят от карты к карте, Home и End — к первой и к последней карте, пробел или Enter открывает отмеченную карту. F2 говорит, чей ход, счёт и сколько пар осталось.</translation>
     </message>
+    <message>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+</context>
+<context>
+    <name>Decks</name>
+    <message>
+        <source>These files could not be read and were left out: %1</source>
+        <translation>Эти файлы не удалось прочитать, они пропущены: %1</translation>
+    </message>
+    <message>
+        <source>Pictures in the deck &quot;%1&quot;: %2.</source>
+        <translation>Картинок в колоде «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No deck was made: %1 holds no JPEG, PNG or BMP picture that could be read.</source>
+        <translation>Колода не создана: в %1 нет ни одной читаемой картинки JPEG, PNG или BMP.</translation>
+    </message>
+    <message>
+        <source>No deck was made: the pictures could not be kept in %1.</source>
+        <translation>Колода не создана: не удалось сохранить картинки в %1.</translation>
+    </message>
+    <message>
+        <source>Reading the pictures for &quot;%1&quot;...</source>
+        <translation>Чтение картинок для «%1»…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Добавить картинки</translation>
+    </message>
+    <message>
+        <source>Name of the new deck:</source>
+        <translation>Название новой колоды:</translation>
+    </message>
+    <message>
+        <source>Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are.</source>
+        <translation>Удалить эту колоду? Её картинки карт будут стёрты; фотографии, из которых она сделана, останутся на месте.</translation>
+    </message>
+    <message>
+        <source>Pairon: the deck &quot;%1&quot; is no longer in %2; playing with the standard cards.</source>
+        <translation>Pairon: колоды «%1» больше нет в %2; игра идёт с обычными картами.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -492,6 +539,22 @@ Two cards that don’t match can be turned over early by clicking on a card agai
     <message>
         <source>Sound</source>
         <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Add pictures…</source>
+        <translation>Добавить картинки…</translation>
+    </message>
+    <message>
+        <source>Remove deck…</source>
+        <translation>Удалить колоду…</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Карты</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычные</translation>
     </message>
 </context>
 <context>

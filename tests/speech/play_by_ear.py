@@ -231,9 +231,12 @@ def setup(ear):
     ear.press("Tab", r"^Multiple Pairs check box")
     ear.press("Tab", r"^Highlight Selected check box")
     ear.press("Tab", r"^Sound check box")
+    # The deck list, heard with its value and left as it is.
+    ear.press("Tab", r"^Cards combo box", "the deck list")
+    ear.wait_for(r"^Standard\.$", "the deck list's value on arrival")
     choose(ear, "Height", "3", "Up", "2")
     choose(ear, "Width", "6", "Up", "4")
-    for _ in range(7):
+    for _ in range(8):
         ear.press("shift+Tab")
     ear.press("shift+Tab", r"^New Game push button")
     ear.press("F2", r"^notification No game is on\.", "the state before a game")

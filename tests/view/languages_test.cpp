@@ -28,6 +28,8 @@
 #include "ui/help_window/tab_strip.h"
 #include "ui/languages.h"
 #include "ui/main_window/qt_accessibility.h"
+#include "ui/main_window/qt_deck_import_dialog.h"
+#include "ui/main_window/qt_deck_list.h"
 #include "ui/main_window/qt_translation.h"
 #include "ui/main_window/qt_window_zoom.h"
 #include "ui/main_window/window_layout.h"
@@ -107,6 +109,14 @@ void ShowEverything(RecordingTranslator& recorder) {
         ui.Press("cmdHelp");
     }
     PictureFailureMessage(QStringLiteral("Card1.bmp"));
+    // The deck list's items and what an import tells.
+    StandardDeckText();
+    AddPicturesText();
+    RemoveDeckText();
+    DeckImportReport(QStringLiteral("Holiday"), 5, {QStringLiteral("a.jpg")});
+    DeckImportNothingReport(QStringLiteral("/photos"), {});
+    DeckImportFailureReport(QStringLiteral("/decks"));
+    DeckListTexts();
     for (const auto& lines : EveryOutcome()) ShownOutcome(lines);
     for (std::string_view file : {kWinnerFile, kDepressedFile, kFrustratedFile, kTrophyFile}) {
         ResultPictureDescription(file);
@@ -176,6 +186,8 @@ TEST(Languages, EveryTextTheGameShowsHasAFinishedEntryInEveryCatalogue) {
     ShowEverything(recorder);
     // Some of the texts of each kind: the enumeration itself must work.
     for (const Asked& known : {Asked{"MainWindow", "Player to Select Cards", "", false},
+                               Asked{"MainWindow", "Add pictures…", "", false},
+                               Asked{"Decks", "Pictures in the deck \"%1\": %2.", "", false},
                                Asked{"MainWindow", "Shocking", "", false}, Asked{"MainWindow", "End Game", "", false},
                                Asked{"MainWindow", "Sound", "", false},
                                Asked{"HelpWindow", "About Pairon", "", false},
@@ -334,6 +346,18 @@ void CheckEveryTextFits(const QString& language, int zoom = 100) {
         for (const std::string& item : c.items) check.Fits(widget, ShownText(c, item));
     }
     check.Fits(ui.Control("cmdNew"), QCoreApplication::translate("MainWindow", kEndGameCaption.data()));
+    // The deck list's own items, in its field and in its open list, which
+    // may be wider than the field.
+    auto* cards = static_cast<QComboBox*>(ui.Control("cmbCards"));
+    check.Fits(cards, StandardDeckText());
+    cards->showPopup();
+    QAbstractItemView* popup = cards->view();
+    for (int k = 0; k < cards->count(); ++k) {
+        const int needed = popup->fontMetrics().horizontalAdvance(cards->itemText(k));
+        EXPECT_LE(needed, popup->viewport()->width() - 8)
+            << language.toStdString() << ", the open deck list: \"" << cards->itemText(k).toStdString() << "\"";
+    }
+    cards->hidePopup();
 
     // Names: the default ones, which the game keeps in English and the window
     // shows in the player's language, and the computer's.

@@ -139,9 +139,9 @@ private:
                 break;
             case Kind::Click: {
                 std::optional<SoakSnapshot> before;
-                if (ClickMustBeIgnored(form)) before = TakeSnapshot(form);
+                if (ClickMustBeIgnored(form)) before = soak::TakeSnapshot(form);
                 QTest::mouseClick(Control("imgCard", e.a), Qt::LeftButton, {}, QPoint(10, 10));
-                if (before && !(*before == TakeSnapshot(form))) checks.Fail("a card click that must be ignored changed the game", Describe(e));
+                if (before && !(*before == soak::TakeSnapshot(form))) checks.Fail("a card click that must be ignored changed the game", Describe(e));
                 break;
             }
             case Kind::Wait: Wait(e.a); break;

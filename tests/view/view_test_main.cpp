@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     // reach a test, and no test leaves any behind.
     QTemporaryDir profile;
     qputenv("XDG_CONFIG_HOME", profile.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (profile.path() + QStringLiteral("/data")).toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);

@@ -19,10 +19,12 @@
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
 #include "pictures/picture_files.h"
+#include "decks/deck_import.h"
 #include "ui/help_window/help_window.h"
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_board_navigator.h"
 #include "ui/main_window/qt_choices_file.h"
+#include "ui/main_window/qt_deck_list.h"
 #include "ui/main_window/qt_drop_down.h"
 #include "ui/main_window/qt_game_style.h"
 #include "ui/main_window/qt_line_label.h"
@@ -121,12 +123,16 @@ MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, ChoicesFil
 
     InstallAccessibleInterfaces();
     BuildWidgets();
+    if (auto* cards = qobject_cast<QComboBox*>(FindBuilt("cmbCards"))) {
+        decks_ = new DeckList(cards, DeckStore(DeckStore::UsualFolder()), this);
+    }
     // F1 opens the help as the Help button does, wherever the focus is.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { cmdHelp_Click(); });
     // Not through Handle(): the hidden panels are built after the first paint.
     Form_Load(form_);
     if (choices_) choices_->Restore(form_);
+    if (decks_) decks_->Restore(choices_);
     if (choices_) KeepZoom(*zoom_, *choices_);
     Sync();
 }
@@ -248,7 +254,8 @@ void MainWindowView::NameCaptionedControls() {
     // The caption labels name the controls beside them.
     const std::pair<const char*, const char*> captions[] = {{"Width", "cmbWidth"},       {"Height", "cmbHeight"},
                                                              {"Players", "cmbPlayers"},   {"Speed", "sldSpeed"},
-                                                             {"Remaining", "lblPairs"}, {"Player", "lblPlayerTurn"}};
+                                                             {"Remaining", "lblPairs"}, {"Player", "lblPlayerTurn"},
+                                                             {"Cards", "cmbCards"}};
     for (const auto& [caption, control] : captions) {
         auto* label = qobject_cast<QLabel*>(FindBuilt(caption));
         if (label && FindBuilt(control)) label->setBuddy(FindBuilt(control));
@@ -373,6 +380,8 @@ void MainWindowView::ConnectEvents(Bound& bound) {
             connect(button, &QPushButton::clicked, this, [this, handler] { Handle(handler); });
         }
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        // The deck list is no control of the game's; it answers its own events.
+        if (!std::holds_alternative<DropDown*>(bound.control)) return;
         const DropDown* model = std::get<DropDown*>(bound.control);
         connect(list, &QComboBox::currentIndexChanged, this, [this, model, name = c.name, index](int item) {
             if (syncing_) return;
@@ -453,6 +462,7 @@ void MainWindowView::Sync() {
     syncing_ = false;
     if (failed_) return;
     QWidget* focus = focusWidget();
+    if (decks_) decks_->Follow(form_);
     // The board is a stop of the focus order only while a game is played on it.
     if (board_) {
         board_->Refresh(form_.cmdNew.caption == kEndGameCaption && form_.fraGame.visible && !form_.fraPlayers.visible &&
@@ -551,11 +561,16 @@ void MainWindowView::SyncAccessibleText(Bound& bound) {
     if (c.name == "imgCard") {
         // Only a slot whose file or visibility changed is named afresh.
         const Picture& picture = *std::get<Picture*>(bound.control);
-        if (bound.named && bound.namedFile == picture.file && bound.namedVisible == picture.visible) return;
+        const QString face = decks_ ? decks_->NameInstead(picture.file) : QString();
+        if (bound.named && bound.namedFile == picture.file && bound.namedVisible == picture.visible &&
+            bound.namedFace == face) {
+            return;
+        }
         bound.named = true;
         bound.namedFile = picture.file;
         bound.namedVisible = picture.visible;
-        SetAccessibleText(widget, QAccessible::Name, CardSlotName(c.index, picture));
+        bound.namedFace = face;
+        SetAccessibleText(widget, QAccessible::Name, CardSlotName(c.index, picture, face));
     } else if (c.backdrop == Backdrop::DisplayBox || c.backdrop == Backdrop::CountBox) {
         // A display box reads as its name, with what it shows as the description.
         if (const auto* label = std::get_if<Label*>(&bound.control)) {
@@ -601,6 +616,9 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     if (!bound.pendingLoad || !picture.visible) return true;
     bound.pendingLoad = false;
     const QString path = Untranslated(PicturePath(pictureFolder_.toStdString(), picture.file));
+    // A face of the chosen deck shows its picture; one that can't be loaded
+    // shows the standard picture instead.
+    if (decks_ && ShowDeckPicture(*widget, decks_->PathInstead(picture.file, sharpPictures_))) return true;
     // Every event that loads a file reads it afresh; the slots that load the
     // same file in one event (a new board's backs) share that one reading.
     for (const auto& [readPath, pixmap] : picturesReadThisEvent_) {
@@ -621,6 +639,15 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     pixmap = zoom_->Sharpened(picture.file, path, pictureFolder_, pixmap);
     picturesReadThisEvent_.emplace_back(path, pixmap);
     widget->SetPicture(pixmap);
+    return true;
+}
+
+bool MainWindowView::ShowDeckPicture(PictureWidget& widget, const QString& path) {
+    if (path.isEmpty()) return false;
+    QPixmap pixmap = LoadPictureFile(path);
+    if (pixmap.isNull()) return false;
+    pixmap.setDevicePixelRatio(sharpPictures_ ? kSharpCardFactor : 1);
+    widget.SetPicture(pixmap);
     return true;
 }
 

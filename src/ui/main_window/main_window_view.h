@@ -19,6 +19,7 @@ namespace pairon {
 
 class BoardNavigator;
 class ChoicesFile;
+class DeckList;
 class HelpWindow;
 class PictureWidget;
 class WindowZoom;
@@ -68,6 +69,9 @@ public:
 
     void cmdHelp_Click();
 
+    // The "Cards" list, which decides what each face shows.
+    DeckList* Decks() const { return decks_; }
+
     // Shows every picture as drawn for a sharp screen (more than one pixel to
     // a point of the layout) or for a screen at 100 percent, reading the
     // loaded files again. The window does this itself when its screen's
@@ -91,6 +95,7 @@ private:
         // The picture file and visibility a card slot's accessible name was
         // last made for.
         std::string namedFile{};
+        QString namedFace{};
         bool namedVisible = false;
         bool named = false;
     };
@@ -120,6 +125,8 @@ private:
     // lies over all of it.
     bool Covered(const Bound& panel) const;
     bool ShowPicture(Bound& bound, const Picture& picture);
+    // Shows a picture of the chosen deck; false if there is none to show.
+    bool ShowDeckPicture(PictureWidget& widget, const QString& path);
     // True on a screen with more than one pixel to a point of the layout.
     bool SharpScreen() const;
     void SyncTimer(TimerLink& link);
@@ -141,6 +148,7 @@ private:
     TimerLink computerTimer_;
     QPointer<HelpWindow> help_;
     BoardNavigator* board_ = nullptr;
+    DeckList* decks_ = nullptr;
     WindowZoom* zoom_ = nullptr;
     bool failed_ = false;
     bool syncing_ = false;

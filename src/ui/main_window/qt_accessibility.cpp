@@ -204,7 +204,7 @@ int FaceOfPictureFile(std::string_view file) {
     return 0;
 }
 
-QString CardSlotName(int position, const Picture& picture) {
+QString CardSlotName(int position, const Picture& picture, const QString& deckFace) {
     const int row = position / kBoardColumns + 1;
     const int column = position % kBoardColumns + 1;
     if (!picture.visible) return Tr(QT_TRANSLATE_NOOP("Accessibility", "Empty place, row %1, column %2")).arg(row).arg(column);
@@ -213,7 +213,7 @@ QString CardSlotName(int position, const Picture& picture) {
     return Tr(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face up, %3"))
         .arg(row)
         .arg(column)
-        .arg(FaceName(face));
+        .arg(deckFace.isEmpty() ? FaceName(face) : deckFace);
 }
 
 QString ControlAccessibleName(const ControlLayout& c) {
@@ -221,6 +221,7 @@ QString ControlAccessibleName(const ControlLayout& c) {
     if (n == "cmbWidth") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Width"));
     if (n == "cmbHeight") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Height"));
     if (n == "cmbPlayers") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Players"));
+    if (n == "cmbCards") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Cards"));
     if (n == "cmbPlayerType") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 type"), c.index);
     if (n == "cmbComputerLevel") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 level"), c.index);
     if (n == "txtPlayer") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 name"), c.index);

@@ -25,8 +25,9 @@ int FaceOfPictureFile(std::string_view file);
 // A card slot as it reads: "Card, row 2, column 3, face down", or "... face
 // up, star" while the slot shows a face. Whether a face shows is taken from
 // the file the slot shows, never from the deal, so a card lying face down
-// cannot give its face away. Rows and columns count from 1.
-QString CardSlotName(int position, const Picture& picture);
+// cannot give its face away. Rows and columns count from 1. A face that shows
+// a picture of the player's own deck reads as `deckFace`, the picture's name.
+QString CardSlotName(int position, const Picture& picture, const QString& deckFace = {});
 
 // The fixed accessible name of a control of the layout: lists, name boxes,
 // the slider, display boxes and pictures, which show no caption of their own

@@ -84,9 +84,16 @@ void ChoicesFile::RestoreRemembered(MainForm& form) {
     }
 }
 
+std::optional<std::string> ChoicesFile::Held(const std::string& key) const {
+    const auto held = held_.find(key);
+    if (held == held_.end()) return std::nullopt;
+    return held->second;
+}
+
 bool ChoicesFile::Save(const MainForm& form) {
     if (path_.isEmpty()) return true;
     std::map<std::string, std::string> choices = ChoicesToRemember(form);
+    for (const auto& [key, text] : kept_) choices.emplace(key, text);
     for (auto run = runChoices_.begin(); run != runChoices_.end();) {
         auto chosen = choices.find(run->first);
         if (chosen != choices.end() && chosen->second == run->second.text) {

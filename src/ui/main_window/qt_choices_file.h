@@ -3,6 +3,7 @@
 #include <QString>
 #include <map>
 #include <optional>
+#include <utility>
 #include <string>
 
 #include "game/main_form.h"
@@ -39,6 +40,11 @@ public:
     // from what the file is known to hold; returns whether the file holds it (true when keeping nothing).
     bool Save(const MainForm& form);
 
+    // What the file held under `key` when it was read, for a choice kept
+    // beside those of the setup controls (the deck of cards, say).
+    std::optional<std::string> Held(const std::string& key) const;
+    // Keeps `text` under `key` from the next Save() on.
+    void Keep(const std::string& key, std::string text) { kept_[key] = std::move(text); }
     // The window's zoom in percent as the file held it at Restore(), if it
     // holds one the game offers.
     std::optional<int> RememberedZoom() const;
@@ -53,6 +59,7 @@ private:
     void RestoreRemembered(MainForm& form);
 
     QString path_;
+    std::map<std::string, std::string> kept_;
     std::map<std::string, RunChoice> runChoices_;
     std::map<std::string, std::string> held_;  // what the file holds, as last read or written
     bool saveFailureTold_ = false;

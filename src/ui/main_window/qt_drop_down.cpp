@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QEvent>
+#include <algorithm>
 
 namespace pairon {
 
@@ -26,6 +27,11 @@ void DropDownWidget::TellValue() {
 void DropDownWidget::showPopup() {
     const bool first = !popupShown_;
     popupShown_ = true;
+    // The open list is as wide as its longest item needs, however narrow the
+    // box (the deck list's "Add pictures..." in German, say).
+    int widest = 0;
+    for (int k = 0; k < count(); ++k) widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(k)));
+    view()->setMinimumWidth(widest + 16);
     QComboBox::showPopup();
     // The popup may also close without hidePopup(), by a click elsewhere.
     if (first) view()->window()->installEventFilter(this);

@@ -9,6 +9,8 @@
 #include "ui/main_window/main_window_view.h"
 #include "ui/main_window/qt_accessibility.h"
 #include "ui/main_window/qt_board_navigator.h"
+#include "ui/main_window/qt_deck_list.h"
+#include "pictures/picture_files.h"
 #include "ui/main_window/qt_translation.h"
 
 namespace pairon {
@@ -40,7 +42,7 @@ QString Outcome(const MainForm& form) {
     return Joined({lines.join(QLatin1Char(' ')), SpokenFinalScores(form)});
 }
 
-QString Sentence(const Happening& h, const MainForm& form) {
+QString Sentence(const Happening& h, const MainForm& form, const FaceNames& faceName) {
     switch (h.kind) {
         case HappeningKind::GameDealt:
             return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done."))
@@ -52,9 +54,9 @@ QString Sentence(const Happening& h, const MainForm& form) {
         case HappeningKind::CardShown:
             if (h.computer) {
                 return Tr(QT_TRANSLATE_NOOP("Speech", "Computer turns up %1: %2."))
-                    .arg(Place(h.position), FaceName(h.face));
+                    .arg(Place(h.position), faceName ? faceName(h.face) : FaceName(h.face));
             }
-            return Tr(QT_TRANSLATE_NOOP("Speech", "%1.")).arg(FaceName(h.face));
+            return Tr(QT_TRANSLATE_NOOP("Speech", "%1.")).arg(faceName ? faceName(h.face) : FaceName(h.face));
         case HappeningKind::PairFound:
             if (h.pairsLeft <= 0) {
                 return Tr(QT_TRANSLATE_NOOP("Speech", "A pair for %1! Score: %2."))
@@ -108,9 +110,9 @@ QString SpokenFinalScores(const MainForm& form) {
     return Tr(QT_TRANSLATE_NOOP("Speech", "Scores: %1.")).arg(SpokenScores(form));
 }
 
-QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form) {
+QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceNames& faceName) {
     QStringList sentences;
-    for (const Happening& h : happenings) sentences << Sentence(h, form);
+    for (const Happening& h : happenings) sentences << Sentence(h, form, faceName);
     return Joined(sentences);
 }
 
@@ -185,8 +187,15 @@ void PlayByEar::BoardKeyPressed() {
     }
 }
 
+QString PlayByEar::SpokenFace(int face) const {
+    // A face that shows a picture of the player's deck is named after it.
+    const QString deckFace = view_.Decks() ? view_.Decks()->NameInstead(CardFaceFile(face)) : QString();
+    return deckFace.isEmpty() ? FaceName(face) : deckFace;
+}
+
 void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& form) {
     if (playerInput_) inputHeard_ = inputs_;
+    const FaceNames faceName = [this](int face) { return SpokenFace(face); };
     for (const Happening& h : happenings) {
         if (h.kind != HappeningKind::PlayStarted || h.computer) continue;
         // The first player is a human: with a screen reader listening, the
@@ -196,10 +205,10 @@ void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& 
             board->setFocus(Qt::OtherFocusReason);
             announcer_.Hold(board->accessibleName() + board->accessibleDescription());
         }
-        announcer_.SayNext(SpokenHappenings(happenings, form));
+        announcer_.SayNext(SpokenHappenings(happenings, form, faceName));
         return;
     }
-    QString text = SpokenHappenings(happenings, form);
+    QString text = SpokenHappenings(happenings, form, faceName);
     if (text.isEmpty() && playerInput_ && happenings.front().kind == HappeningKind::CardsTurnedBack) {
         // The player's key only turned the cards of the miss back.
         text = Tr(QT_TRANSLATE_NOOP("Speech", "The cards are face down again. Press again to turn up a card."));

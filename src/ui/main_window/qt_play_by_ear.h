@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "game/happenings.h"
@@ -35,6 +36,7 @@ protected:
 
 private:
     void Say(const QString& text);
+    QString SpokenFace(int face) const;
     void BoardKeyPressed();
 
     MainWindowView& view_;
@@ -46,9 +48,13 @@ private:
     unsigned inputHeard_ = 0;
 };
 
+// What a face is called when it is turned up; the face's standard name
+// where none is given.
+using FaceNames = std::function<QString(int face)>;
+
 // The sentences for what one event did, in the player's language; empty when
 // there is nothing to say.
-QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form);
+QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceNames& faceName = {});
 
 // Whose turn it is, every seat's score and the pairs remaining; in the setup
 // what to do next; after the last pair the outcome.

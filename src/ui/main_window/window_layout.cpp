@@ -80,6 +80,12 @@ std::vector<ControlLayout> BuildMainWindowLayout() {
     t.push_back(background);
     t.push_back(Styled(Control("Players", K::Label, "fraOptions", "Players", true, 240, 480, 735, 255),
                        Backdrop::Transparent));
+    // The deck of cards, under the options: which pictures show the faces.
+    // No control of the game's, so the game's model has nothing for it; the
+    // view adds the player's decks to its one item.
+    t.push_back(List("cmbCards", {"Standard"}, "fraOptions", 960, 2580, 1155, 315));
+    t.push_back(Styled(Control("Cards", K::Label, "fraOptions", "Cards", true, 240, 2580, 735, 255),
+                       Backdrop::Transparent));
 
     // Commentary
     t.push_back(Styled(Control("lblPairs", K::Label, "fraCommentary", "", true, 1560, 1080, 375, 315),
@@ -169,7 +175,7 @@ std::vector<ControlLayout> BuildMainWindowLayout() {
 
 std::vector<ControlName> BuildFocusOrder() {
     std::vector<ControlName> order = {{"cmdNew"},        {"cmdExit"},      {"chkBackground"}, {"cmbPlayers"},
-                                      {"chkMultiple"},   {"chkHighlight"}, {"chkSound"},
+                                      {"chkMultiple"},   {"chkHighlight"}, {"chkSound"},      {"cmbCards"},
                                       {"cmbHeight"},     {"cmbWidth"},
                                       {"txtPlayer", 3},  {"txtPlayer", 2}, {"txtPlayer", 1},  {"cmdDone"},
                                       {"cmbPlayerType", 0}, {"txtPlayer", 0}};

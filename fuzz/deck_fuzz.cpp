@@ -1,0 +1,53 @@
+// Any bytes, read as a photo the way a deck is made of one: the import's own
+// checks, then Qt's JPEG, PNG and bitmap readers at a reduced size within an
+// allocation limit. Whatever the bytes, the import makes the two card
+// pictures at exactly the card's sizes or nothing, and never crashes, leaks,
+// hangs or runs out of memory on the way.
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "decks/deck_import.h"
+
+namespace {
+
+void Fail(const char* what, const QImage& picture) {
+    std::fprintf(stderr, "%s: %d x %d pixels, format %d\n", what, picture.width(), picture.height(),
+                 static_cast<int>(picture.format()));
+    std::abort();
+}
+
+// Qt's readers stay silent: the fuzzer's own output is what counts.
+void Discard(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "pairon_deck_fuzz";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);  // lives as long as the process
+    qInstallMessageHandler(Discard);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    pairon::PhotoFault fault = pairon::PhotoFault::None;
+    const std::optional<pairon::CardPictures> cards = pairon::FitPhotoToCard(bytes, &fault);
+    if (!cards) {
+        if (fault == pairon::PhotoFault::None) std::abort();  // refused without a reason
+        return 0;
+    }
+    if (fault != pairon::PhotoFault::None) std::abort();
+    const QSize normal(pairon::kCardPictureWidth, pairon::kCardPictureHeight);
+    if (cards->normal.size() != normal) Fail("the card picture is not the card's size", cards->normal);
+    if (cards->sharp.size() != normal * pairon::kSharpCardFactor) Fail("the sharp card picture is not twice the card's size", cards->sharp);
+    if (cards->sharp.hasAlphaChannel()) Fail("a card picture is transparent", cards->sharp);
+    return 0;
+}
