@@ -11,7 +11,7 @@ game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-l10n-tools q
       libfontconfig-dev fonts-liberation2"
 tests="libgtest-dev desktop-file-utils appstream dpkg-dev file valgrind
        xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
-       orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox pulseaudio pulseaudio-utils"
+       orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox procps pulseaudio pulseaudio-utils"
 fuzz="clang-14 libclang-rt-14-dev libfuzzer-14-dev"
 
 case "${1:-}" in
