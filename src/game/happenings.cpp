@@ -1,7 +1,6 @@
 #include "game/happenings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 #include "game/game_rules.h"
@@ -11,17 +10,6 @@
 namespace pairon {
 
 namespace {
-
-// The face a card slot's picture shows: "Card7.bmp" is face 7, a back none.
-int FaceOfPicture(std::string_view file) {
-    constexpr std::string_view prefix = "Card";
-    if (file.substr(0, prefix.size()) != prefix) return 0;
-    int face = 0;
-    std::size_t i = prefix.size();
-    for (; i < file.size() && std::isdigit(static_cast<unsigned char>(file[i])); ++i) face = face * 10 + (file[i] - '0');
-    if (i == prefix.size() || file.substr(i) != ".bmp" || face < 1 || face > kCardFaces) return 0;
-    return face;
-}
 
 bool IsComputer(const MainForm& form, int seat) {
     return seat >= 0 && seat < kSeats && form.lblPlayer[static_cast<std::size_t>(seat)].text == kComputerName;
@@ -35,7 +23,7 @@ GameSnapshot TakeGameSnapshot(const MainForm& form) {
     GameSnapshot s;
     for (std::size_t p = 0; p < s.cards.size(); ++p) {
         const Picture& card = form.imgCard[p];
-        s.cards[p] = {FaceOfPicture(card.file), card.loads, card.visible};
+        s.cards[p] = {FaceOfPictureFile(card.file), card.loads, card.visible};
     }
     for (std::size_t i = 0; i < s.scores.size(); ++i) s.scores[i] = WholeValue(form.lblScore[i].text);
     s.turns = WholeValue(form.lblTurn.text);

@@ -7,6 +7,24 @@ std::string CardFaceFile(int face) {
     return "Card" + std::to_string(face) + ".bmp";
 }
 
+int FaceOfPictureFile(std::string_view file) {
+    // Read, not looked up: the window reads every slot's file at every event.
+    constexpr std::string_view prefix = "Card";
+    constexpr std::string_view suffix = ".bmp";
+    if (file.size() <= prefix.size() + suffix.size() || file.substr(0, prefix.size()) != prefix ||
+        file.substr(file.size() - suffix.size()) != suffix) {
+        return 0;
+    }
+    const std::string_view digits = file.substr(prefix.size(), file.size() - prefix.size() - suffix.size());
+    if (digits.size() > 2 || digits.front() == '0') return 0;
+    int face = 0;
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9') return 0;
+        face = face * 10 + (digit - '0');
+    }
+    return face <= kCardFaces ? face : 0;
+}
+
 const std::vector<std::string>& AllPictureFiles() {
     static const std::vector<std::string> files = [] {
         std::vector<std::string> names;

@@ -20,6 +20,9 @@ inline constexpr std::string_view kSetupBackgroundFile = "Pig.jpg";
 // "Card1.bmp" ... "Card26.bmp"; empty for a number that is no face.
 std::string CardFaceFile(int face);
 
+// The face a picture file shows: n for "Cardn.bmp", 0 for any other file.
+int FaceOfPictureFile(std::string_view file);
+
 // Every picture file the game loads.
 const std::vector<std::string>& AllPictureFiles();
 

@@ -197,13 +197,6 @@ QString FaceName(int face) {
     return Tr(kFaceNames[static_cast<std::size_t>(face - 1)]);
 }
 
-int FaceOfPictureFile(std::string_view file) {
-    for (int face = 1; face <= kCardFaces; ++face) {
-        if (file == CardFaceFile(face)) return face;
-    }
-    return 0;
-}
-
 QString CardSlotName(int position, const Picture& picture, const QString& deckFace) {
     const int row = position / kBoardColumns + 1;
     const int column = position % kBoardColumns + 1;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/controls.h"
+#include "pictures/picture_files.h"
 
 class QWidget;
 
@@ -18,9 +19,6 @@ struct ControlLayout;
 // A short word for what face n (1 ... 26) shows, e.g. "circle"; empty for any
 // other number.
 QString FaceName(int face);
-
-// The face a picture file shows: n for "Cardn.bmp", 0 for any other file.
-int FaceOfPictureFile(std::string_view file);
 
 // A card slot as it reads: "Card, row 2, column 3, face down", or "... face
 // up, star" while the slot shows a face. Whether a face shows is taken from
