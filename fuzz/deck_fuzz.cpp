@@ -5,11 +5,12 @@
 // hangs or runs out of memory on the way.
 
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include "quiet_qt.h"
 
 #include "decks/deck_import.h"
 
@@ -21,18 +22,11 @@ void Fail(const char* what, const QImage& picture) {
     std::abort();
 }
 
-// Qt's readers stay silent: the fuzzer's own output is what counts.
-void Discard(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
     static char name[] = "pairon_deck_fuzz";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);  // lives as long as the process
-    qInstallMessageHandler(Discard);
+    pairon::fuzz::StartQuietQt(name);
     return 0;
 }
 

@@ -7,13 +7,14 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include "quiet_qt.h"
 
 #include "ui/main_window/qt_picture_loader.h"
 
@@ -34,20 +35,11 @@ QImage AsQtReadsIt(const QByteArray& bytes) {
     return reader.read();
 }
 
-// Qt's readers stay silent: the fuzzer's own output is what counts.
-void Discard(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // No display: pictures become pixmaps on the offscreen platform. Qt gets
-    // arguments of its own, so it cannot take any of the fuzzer's.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
     static char name[] = "pairon_picture_fuzz";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);  // lives as long as the process
-    qInstallMessageHandler(Discard);
+    pairon::fuzz::StartQuietQt(name);
     return 0;
 }
 
