@@ -583,11 +583,7 @@ void MainWindowView::SyncAccessibleText(Bound& bound) {
     }
     if (c.name == "picOutcome") {
         // The outcome is printed on a picture, so its lines are given as text.
-        QStringList lines = ShownOutcome(form_.picOutcome.lines);
-        lines.removeAll(QString());
-        if (form_.fraOutcome.visible) lines << SpokenFinalScores(form_);
-        lines.removeAll(QString());
-        const QString text = lines.join(QLatin1Char('\n'));
+        const QString text = SpokenOutcome(form_).join(QLatin1Char('\n'));
         SetAccessibleText(widget, QAccessible::Description, text);
         if (QWidget* panel = FindBuilt("fraOutcome")) SetAccessibleText(panel, QAccessible::Description, text);
     } else if (c.name == "picResult") {

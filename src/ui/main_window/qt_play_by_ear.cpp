@@ -36,11 +36,7 @@ QString Joined(const QStringList& sentences) {
     return kept.join(QLatin1Char(' '));
 }
 
-QString Outcome(const MainForm& form) {
-    QStringList lines = ShownOutcome(form.picOutcome.lines);
-    lines.removeAll(QString());
-    return Joined({lines.join(QLatin1Char(' ')), SpokenFinalScores(form)});
-}
+QString Outcome(const MainForm& form) { return SpokenOutcome(form).join(QLatin1Char(' ')); }
 
 QString Sentence(const Happening& h, const MainForm& form, const FaceNames& faceName) {
     switch (h.kind) {
@@ -108,6 +104,13 @@ QString SpokenScores(const MainForm& form) {
 QString SpokenFinalScores(const MainForm& form) {
     if (SeatCount(form) <= 1) return {};
     return Tr(QT_TRANSLATE_NOOP("Speech", "Scores: %1.")).arg(SpokenScores(form));
+}
+
+QStringList SpokenOutcome(const MainForm& form) {
+    QStringList lines = ShownOutcome(form.picOutcome.lines);
+    if (form.fraOutcome.visible) lines << SpokenFinalScores(form);
+    lines.removeAll(QString());
+    return lines;
 }
 
 QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceNames& faceName) {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -55,6 +56,10 @@ using FaceNames = std::function<QString(int face)>;
 // The sentences for what one event did, in the player's language; empty when
 // there is nothing to say.
 QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceNames& faceName = {});
+
+// The outcome's printed lines as they read, the empty ones left out, and
+// while the outcome shows the final scores after them.
+QStringList SpokenOutcome(const MainForm& form);
 
 // Whose turn it is, every seat's score and the pairs remaining; in the setup
 // what to do next; after the last pair the outcome.
