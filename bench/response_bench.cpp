@@ -14,7 +14,7 @@
 
 #include "game/game_rules.h"
 #include "pictures/picture_files.h"
-#include "ui/main_window/qt_picture_loader.h"
+#include "files/picture_loader.h"
 #include "view_driver.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/setup_flow.h"
 #include "view_driver.h"
 
 namespace {

@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "ui/main_window/qt_sound.h"
+#include "desktop/sound/sound.h"
 #include "view_driver.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "game/game_rules.h"
-#include "ui/main_window/qt_play_by_ear.h"
+#include "desktop/speech/play_by_ear.h"
 #include "view_driver.h"
 
 namespace {

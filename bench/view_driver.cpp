@@ -10,7 +10,7 @@
 #include "board/board.h"
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
-#include "ui/main_window/qt_picture_widgets.h"
+#include "desktop/widgets/picture_widgets.h"
 
 namespace pairon::bench {
 

@@ -14,7 +14,7 @@
 #include "app/startup.h"
 #include "game/main_form.h"
 #include "game/random.h"
-#include "ui/main_window/main_window_view.h"
+#include "desktop/main_window/main_window_view.h"
 
 namespace pairon::bench {
 

@@ -11,9 +11,9 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/main_window/qt_window_zoom.h"
-#include "ui/main_window/window_layout.h"
-#include "ui/main_window/window_zoom.h"
+#include "desktop/zoom/window_zoom.h"
+#include "game/window_layout.h"
+#include "window/zoom.h"
 #include "view_driver.h"
 
 namespace {

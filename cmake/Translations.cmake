@@ -5,7 +5,7 @@
 #   cmake --build build --target pairon_lupdate   brings every catalogue up to
 #                                                 date with the texts in src/
 #
-# Needs the pairon_view target of cmake/Gui.cmake.
+# Needs the pairon_desktop_translation target of src/desktop/translation.
 find_program(PAIRON_LRELEASE lrelease HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} /usr/lib/qt6/bin
              NO_DEFAULT_PATH REQUIRED)
 find_program(PAIRON_LUPDATE lupdate HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} /usr/lib/qt6/bin NO_DEFAULT_PATH)
@@ -27,9 +27,9 @@ foreach(source ${PAIRON_CATALOGUE_SOURCES})
 endforeach()
 add_custom_target(pairon_catalogues DEPENDS ${PAIRON_CATALOGUES})
 set_source_files_properties(${PAIRON_CATALOGUES} PROPERTIES GENERATED TRUE)
-qt_add_resources(pairon_view "catalogues" PREFIX "/translations" BASE ${PAIRON_CATALOGUE_DIR}
+qt_add_resources(pairon_desktop_translation "catalogues" PREFIX "/translations" BASE ${PAIRON_CATALOGUE_DIR}
   FILES ${PAIRON_CATALOGUES})
-add_dependencies(pairon_view pairon_catalogues)
+add_dependencies(pairon_desktop_translation pairon_catalogues)
 
 if(PAIRON_LUPDATE)
   # Without source locations, so that a catalogue changes only where its texts do.

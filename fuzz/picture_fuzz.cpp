@@ -16,7 +16,7 @@
 
 #include "quiet_qt.h"
 
-#include "ui/main_window/qt_picture_loader.h"
+#include "files/picture_loader.h"
 
 namespace {
 

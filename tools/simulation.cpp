@@ -11,8 +11,8 @@
 #include "game/main_form.h"
 #include "game/numbers.h"
 #include "game/random.h"
-#include "game/virtual_clock.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/virtual_clock.h"
+#include "window/setup_flow.h"
 
 namespace pairon {
 

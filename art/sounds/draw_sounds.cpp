@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/main_window/sound_cues.h"
+#include "sounds/sound_cues.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "ui/main_window/qt_choices_file.h"
+#include "files/choices_file.h"
 
 namespace pairon {
 

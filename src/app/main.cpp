@@ -4,10 +4,10 @@
 #include "app/startup.h"
 #include "game/main_form.h"
 #include "game/random.h"
-#include "ui/main_window/main_window_view.h"
-#include "ui/main_window/qt_choices_file.h"
-#include "ui/main_window/qt_play_by_ear.h"
-#include "ui/main_window/qt_sound.h"
+#include "desktop/main_window/main_window_view.h"
+#include "files/choices_file.h"
+#include "desktop/speech/play_by_ear.h"
+#include "desktop/sound/sound.h"
 
 int main(int argc, char* argv[]) {
     if (const auto status = pairon::AnswerAtOnce(argc, argv)) return *status;

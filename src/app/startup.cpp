@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <system_error>
 
-#include "ui/languages.h"
+#include "desktop/translation/languages.h"
 
 namespace pairon {
 

@@ -4,6 +4,9 @@
 
 namespace pairon {
 
+// A click on card slot `index` (its position code).
+void imgCard_Click(MainForm& form, int index);
+
 // Turns the card named by lblIndex1 face up and records the reveal.
 void DisplayCard(MainForm& form);
 

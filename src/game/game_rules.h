@@ -17,9 +17,6 @@ void DeterminePlayer(MainForm& form);
 void MatchFound(MainForm& form);
 void DetermineOutcome(MainForm& form);
 
-// A click on card slot `index` (its position code).
-void imgCard_Click(MainForm& form, int index);
-
 // Helpers the rules share: the board's dimensions, the seat count and the
 // seat whose turn it is, all read afresh from the window.
 int BoardWidth(const MainForm& form);

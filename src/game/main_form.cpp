@@ -1,6 +1,6 @@
 #include "game/main_form.h"
 
-#include "ui/main_window/window_layout.h"
+#include "game/window_layout.h"
 
 namespace pairon {
 

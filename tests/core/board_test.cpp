@@ -5,7 +5,7 @@
 
 #include "board/board.h"
 #include "test_game.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/setup_flow.h"
 
 namespace pairon::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "game/numbers.h"
 #include "game/random.h"
 #include "test_game.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/setup_flow.h"
 
 namespace pairon::test {
 namespace {

@@ -6,7 +6,7 @@
 #include "core/test_game.h"
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/setup_flow.h"
 
 namespace pairon {
 namespace {

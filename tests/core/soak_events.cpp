@@ -12,7 +12,7 @@
 #include "game/numbers.h"
 #include "opponent/opponent.h"
 #include "pictures/picture_files.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/setup_flow.h"
 
 namespace pairon::soak {
 

@@ -6,11 +6,12 @@
 #include <map>
 #include <set>
 
+#include "board/board.h"
 #include "game/game_rules.h"
 #include "game/invariants.h"
 #include "game/numbers.h"
 #include "pictures/picture_files.h"
-#include "ui/main_window/setup_flow.h"
+#include "window/setup_flow.h"
 
 namespace pairon::test {
 

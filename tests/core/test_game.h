@@ -11,7 +11,7 @@
 #include "game/happenings.h"
 #include "game/main_form.h"
 #include "game/random.h"
-#include "game/virtual_clock.h"
+#include "window/virtual_clock.h"
 
 namespace pairon::test {
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board/board.h"
 #include "game/game_rules.h"
 #include "test_game.h"
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/main_window/window_layout.h"
-#include "ui/main_window/window_zoom.h"
+#include "game/window_layout.h"
+#include "window/zoom.h"
 
 namespace pairon {
 namespace {

@@ -11,9 +11,9 @@
 
 #include "game/game_rules.h"
 #include "pictures/picture_files.h"
-#include "ui/languages.h"
-#include "ui/main_window/qt_accessibility.h"
-#include "ui/main_window/window_layout.h"
+#include "desktop/translation/languages.h"
+#include "desktop/accessibility/accessibility.h"
+#include "game/window_layout.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "stderr_capture.h"
-#include "ui/main_window/qt_sound.h"
+#include "desktop/sound/sound.h"
 #include "view_fixture.h"
 
 namespace pairon {

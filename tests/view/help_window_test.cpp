@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <vector>
 
-#include "ui/help_window/help_window.h"
-#include "ui/help_window/tab_strip.h"
-#include "ui/help_window/tab_strip_accessible.h"
+#include "desktop/help_window/help_window.h"
+#include "desktop/help_window/tab_strip.h"
+#include "desktop/help_window/tab_strip_accessible.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

@@ -15,9 +15,9 @@
 
 #include "game/game_rules.h"
 #include "pictures/picture_files.h"
-#include "ui/help_window/help_window.h"
-#include "ui/main_window/qt_accessibility.h"
-#include "ui/main_window/qt_board_navigator.h"
+#include "desktop/help_window/help_window.h"
+#include "desktop/accessibility/accessibility.h"
+#include "desktop/widgets/board_navigator.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

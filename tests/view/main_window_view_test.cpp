@@ -11,7 +11,7 @@
 #include <QAccessible>
 
 #include "game/game_rules.h"
-#include "ui/main_window/window_layout.h"
+#include "game/window_layout.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

@@ -28,11 +28,11 @@
 #include "game/numbers.h"
 #include "opponent/opponent.h"
 #include "pictures/picture_files.h"
-#include "ui/help_window/help_window.h"
-#include "ui/main_window/main_window_view.h"
-#include "ui/main_window/qt_picture_loader.h"
-#include "ui/main_window/qt_picture_widgets.h"
-#include "ui/main_window/setup_flow.h"
+#include "desktop/help_window/help_window.h"
+#include "desktop/main_window/main_window_view.h"
+#include "files/picture_loader.h"
+#include "desktop/widgets/picture_widgets.h"
+#include "window/setup_flow.h"
 #include "view/stderr_capture.h"
 
 namespace pairon {

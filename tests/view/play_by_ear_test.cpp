@@ -9,9 +9,9 @@
 #include "core/soak_events.h"
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
-#include "ui/main_window/qt_accessibility.h"
-#include "ui/main_window/qt_board_navigator.h"
-#include "ui/main_window/qt_play_by_ear.h"
+#include "desktop/accessibility/accessibility.h"
+#include "desktop/widgets/board_navigator.h"
+#include "desktop/speech/play_by_ear.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

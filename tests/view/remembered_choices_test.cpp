@@ -15,9 +15,9 @@
 
 #include "app/command_line.h"
 #include "pictures/picture_files.h"
-#include "ui/main_window/qt_choices_file.h"
-#include "ui/main_window/remembered_choices.h"
-#include "ui/main_window/setup_flow.h"
+#include "files/choices_file.h"
+#include "window/remembered_choices.h"
+#include "window/setup_flow.h"
 #include "view/stderr_capture.h"
 #include "view/view_fixture.h"
 

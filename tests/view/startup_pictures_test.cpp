@@ -16,8 +16,8 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/main_window/qt_picture_loader.h"
-#include "ui/main_window/window_layout.h"
+#include "files/picture_loader.h"
+#include "game/window_layout.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

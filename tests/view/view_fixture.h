@@ -6,8 +6,8 @@
 
 #include "game/main_form.h"
 #include "game/random.h"
-#include "ui/main_window/main_window_view.h"
-#include "ui/main_window/qt_picture_widgets.h"
+#include "desktop/main_window/main_window_view.h"
+#include "desktop/widgets/picture_widgets.h"
 
 namespace pairon {
 

@@ -21,11 +21,11 @@
 // The soak's vocabulary, checks and shrinker, shared with the core soak.
 #include "core/soak_events.h"
 #include "game/game_rules.h"
-#include "ui/help_window/help_window.h"
-#include "ui/help_window/tab_strip.h"
-#include "ui/main_window/main_window_view.h"
-#include "ui/main_window/qt_picture_widgets.h"
-#include "ui/main_window/setup_flow.h"
+#include "desktop/help_window/help_window.h"
+#include "desktop/help_window/tab_strip.h"
+#include "desktop/main_window/main_window_view.h"
+#include "desktop/widgets/picture_widgets.h"
+#include "window/setup_flow.h"
 
 namespace pairon::soak {
 namespace {

@@ -15,12 +15,12 @@
 #include "app/command_line.h"
 #include "game/game_rules.h"
 #include "pictures/picture_files.h"
-#include "ui/help_window/help_window.h"
-#include "ui/main_window/qt_choices_file.h"
-#include "ui/main_window/qt_window_zoom.h"
-#include "ui/main_window/setup_flow.h"
-#include "ui/main_window/window_layout.h"
-#include "ui/main_window/window_zoom.h"
+#include "desktop/help_window/help_window.h"
+#include "files/choices_file.h"
+#include "desktop/zoom/window_zoom.h"
+#include "window/setup_flow.h"
+#include "game/window_layout.h"
+#include "window/zoom.h"
 #include "view/view_fixture.h"
 
 namespace pairon {

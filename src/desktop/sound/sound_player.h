@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "sounds/sound_cues.h"
+
+namespace pairon {
+
+// A cue to play for an event, `delayMs` after the event: the cues of one
+// event follow each other rather than sound at once.
+struct PlannedCue {
+    Cue cue;
+    int delayMs = 0;
+    bool operator==(const PlannedCue&) const = default;
+};
+
+// What plays the cues, on the sound thread: the sound module's side.
+class CuePlayerBase {
+public:
+    virtual ~CuePlayerBase() = default;
+    // Reads every cue file of `folder` into memory, where it stays.
+    virtual void Load() = 0;
+    virtual void Play(const std::vector<PlannedCue>& cues) = 0;
+    // Silences every cue, and those still waiting to play.
+    virtual void Stop() = 0;
+};
+
+// The sound module, a file beside the game, and what it exports: a player of
+// the cues in `folder`, made on the thread that is to use it.
+inline constexpr const char* kSoundModuleName = "pairon-sound";
+using MakeCuePlayerFunction = CuePlayerBase* (*)(const QString& folder);
+inline constexpr const char* kMakeCuePlayerSymbol = "PaironMakeCuePlayer";
+
+}  // namespace pairon
