@@ -63,9 +63,18 @@ int DefaultNameSeat(std::string_view name) {
     return -1;
 }
 
-Words SeatNameWords(const MainForm& form, int seat) {
-    if (seat < 0 || seat >= kSeats) return {};
-    return NameWords(form.lblPlayer[static_cast<std::size_t>(seat)].text);
+bool Blank(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
+
+// The seat with the highest score: the winner, where the outcome names one.
+int HighestSeat(const MainForm& form) {
+    int best = 0;
+    for (int seat = 1; seat < SeatCount(form) && seat < kSeats; ++seat) {
+        if (WholeValue(form.lblScore[static_cast<std::size_t>(seat)].text) >
+            WholeValue(form.lblScore[static_cast<std::size_t>(best)].text)) {
+            best = seat;
+        }
+    }
+    return best;
 }
 
 void Append(std::vector<Words>& to, std::vector<Words> more) {
@@ -119,6 +128,14 @@ Words TypedNameWords(std::string_view name) {
     const int seat = DefaultNameSeat(name);
     if (seat < 0) return AsItIs(std::string(name));
     return {"MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Player %1"), {AsItIs(seat + 1)}};
+}
+
+Words SeatNameWords(const MainForm& form, int seat) {
+    if (seat < 0 || seat >= kSeats) return {};
+    const std::string& name = form.lblPlayer[static_cast<std::size_t>(seat)].text;
+    // A seat left without a name would be spoken as nothing at all.
+    if (Blank(name)) return {"MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Player %1"), {AsItIs(seat + 1)}};
+    return NameWords(name);
 }
 
 Words NameWords(std::string_view name) {
@@ -190,6 +207,14 @@ Words FinalScoresWords(const MainForm& form) {
 
 std::vector<Words> SpokenOutcomeWords(const MainForm& form) {
     std::vector<Words> words = OutcomeWords(form.picOutcome.lines);
+    // The outcome prints a winner without a name as an empty line; it is
+    // heard by the seat's place instead.
+    if (words.size() == 1 && words[0].context == "Outcome" && !words[0].args.empty()) {
+        Words& winner = words[0].args[0];
+        if (winner.context.empty() && Blank(winner.source)) {
+            winner = SeatNameWords(form, SeatCount(form) > 1 ? HighestSeat(form) : 0);
+        }
+    }
     if (form.fraOutcome.visible) words.push_back(FinalScoresWords(form));
     return words;
 }
@@ -200,8 +225,9 @@ std::vector<Words> StateWords(const MainForm& form) {
     }
     if (form.fraPlayers.visible) return {Speech(QT_TRANSLATE_NOOP("Speech", "Enter the players, then press Done."))};
     if (form.fraOutcome.visible) return SpokenOutcomeWords(form);
+    const Words toPlay = Blank(form.lblPlayerTurn.text) ? SeatNameWords(form, CurrentSeat(form)) : NameWords(form.lblPlayerTurn.text);
     return {Speech(QT_TRANSLATE_NOOP("Speech", "%1 to play. Scores: %2. Pairs left: %3."),
-                   {NameWords(form.lblPlayerTurn.text), ScoresWords(form), AsItIs(WholeValue(form.lblPairs.text))})};
+                   {toPlay, ScoresWords(form), AsItIs(WholeValue(form.lblPairs.text))})};
 }
 
 Words ComputerPlayingWords() { return Speech(QT_TRANSLATE_NOOP("Speech", "Please wait: the computer is playing.")); }

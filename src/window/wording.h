@@ -38,6 +38,9 @@ Words AsItIs(int number);
 // A seat's name as the game shows it: "Computer" and the names the name boxes
 // start with in the player's language, any other as typed.
 Words NameWords(std::string_view name);
+// The name of the seat at `seat` where it is spoken: as shown, or "Player 2"
+// for a seat left without a name.
+Words SeatNameWords(const MainForm& form, int seat);
 // A name box's text: the start-up names in the player's language, any other,
 // "Computer" too, as typed.
 Words TypedNameWords(std::string_view name);
