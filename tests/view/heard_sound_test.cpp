@@ -284,5 +284,22 @@ TEST(HeardSound, AGamePlaysOnWhenTheSoundServerGoesAway) {
     PlayAloneToTheOutcome(3, static_cast<pid_t>(server.toLong()));
 }
 
+// The sound server hangs as the game leaves: the game still ends, at once,
+// and with the status it would have had without sound.
+TEST(SoundAtExit, AHungSoundServerEndsTheGameWithTheStatusItWouldHaveHad) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto leave = [](int status) {
+        {
+            GameSound sound(QStringLiteral(PAIRON_HUNG_SOUND_DIR));
+            sound.Start();
+            sound.EndWith(status);
+        }
+        std::exit(99);  // the sound thread ended after all
+    };
+    // A picture the game needs went missing: a failure, whatever the sound did.
+    EXPECT_EXIT(leave(1), testing::ExitedWithCode(1), "the sound thread did not end in time");
+    EXPECT_EXIT(leave(0), testing::ExitedWithCode(0), "the sound thread did not end in time");
+}
+
 }  // namespace
 }  // namespace pairon
