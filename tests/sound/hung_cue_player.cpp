@@ -18,6 +18,7 @@ public:
     void Load() override {}
     void Play(const std::vector<pairon::PlannedCue>&) override {}
     void Stop() override {}
+    void DefaultOutputChanged(const QByteArray&) override {}
 };
 
 }  // namespace
