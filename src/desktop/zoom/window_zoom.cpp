@@ -28,15 +28,6 @@ namespace {
 // has kept one size this long.
 constexpr int kResizeSettleMs = 150;
 
-// The pictures drawn for one picture scale serve every scale up to it: the
-// files are drawn at 1 and at the build's picture scale, anything finer is
-// drawn on demand.
-double DrawnScale(double scale) {
-    if (scale <= 1.0) return 1.0;
-    if (scale <= kPictureScale) return kPictureScale;
-    return scale;
-}
-
 // The window's zoom, as the window's widgets find it.
 constexpr const char* kZoomProperty = "paironZoom";
 
@@ -101,7 +92,7 @@ WindowZoom::WindowZoom(QWidget* window, int width, int height)
     window_->setMinimumSize(width_, height_);
     window_->resize(width_, height_);
     window_->installEventFilter(this);
-    pictureScale_ = DrawnScale(PictureScale());
+    pictureScale_ = DrawingScaleFor(PictureScale());
     pictureTimer_.setSingleShot(true);
     connect(&pictureTimer_, &QTimer::timeout, this, &WindowZoom::SettlePictures);
 
@@ -205,7 +196,7 @@ void WindowZoom::SettlePictures() {
 }
 
 void WindowZoom::PlacePictureScale() {
-    const double drawn = DrawnScale(PictureScale());
+    const double drawn = DrawingScaleFor(PictureScale());
     if (drawn == pictureScale_) return;
     pictureScale_ = drawn;
     emit pictureScaleChanged(PictureScale());
@@ -259,7 +250,7 @@ bool WindowZoom::eventFilter(QObject* watched, QEvent* event) {
 
 QPixmap WindowZoom::DrawnPicture(const std::string& name, double drawnScale) const {
     const double scale = PictureScale();
-    if (scale <= drawnScale) return {};
+    if (DrawingScaleFor(scale) <= drawnScale) return {};
     const QSize size = art::PictureSize(name);
     QImage image = art::DrawPicture(name, scale);
     if (image.isNull() || size.isEmpty()) return {};
@@ -270,7 +261,7 @@ QPixmap WindowZoom::DrawnPicture(const std::string& name, double drawnScale) con
 
 QPixmap WindowZoom::Sharpened(const std::string& name, const QString& path, const QString& folder,
                               const QPixmap& file) const {
-    if (PictureScale() <= kPictureScale) return file;
+    if (DrawingScaleFor(PictureScale()) <= kPictureScale) return file;
     // Only the game's own drawing, as the build left it beside the game: a
     // picture put in its place is the player's, and is shown as it is.
     const QFileInfo info(path);
