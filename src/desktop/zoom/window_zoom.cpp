@@ -202,20 +202,31 @@ void WindowZoom::PlacePictureScale() {
     emit pictureScaleChanged(PictureScale());
 }
 
-int WindowZoom::LargestStep() const {
+bool WindowZoom::Room(QSize& room, QSize& frame) const {
     const QScreen* screen = window_->screen();
-    if (!screen) return kSmallestZoom;
-    const QRect room = screen->availableGeometry();
-    int frameWidth = kUnknownFrameWidth, frameHeight = kUnknownFrameHeight;
+    if (!screen) return false;
+    room = screen->availableGeometry().size();
+    frame = QSize(kUnknownFrameWidth, kUnknownFrameHeight);
     if (window_->isVisible() && window_->frameGeometry() != window_->geometry()) {
-        frameWidth = window_->frameGeometry().width() - window_->width();
-        frameHeight = window_->frameGeometry().height() - window_->height();
+        frame = window_->frameGeometry().size() - window_->size();
     }
-    return LargestFittingStep(width_, height_, frameWidth, frameHeight, room.width(), room.height());
+    return true;
+}
+
+int WindowZoom::LargestStep() const {
+    QSize room, frame;
+    if (!Room(room, frame)) return kSmallestZoom;
+    return LargestFittingStep(width_, height_, frame.width(), frame.height(), room.width(), room.height());
+}
+
+int WindowZoom::LargestPercent() const {
+    QSize room, frame;
+    if (!Room(room, frame)) return kSmallestZoom;
+    return LargestFittingPercent(width_, height_, frame.width(), frame.height(), room.width(), room.height());
 }
 
 bool WindowZoom::ZoomTo(int percent) {
-    if (percent < kSmallestZoom || percent > LargestStep()) return false;
+    if (percent < kSmallestZoom || percent > LargestPercent()) return false;
     if (window_->isMaximized() || window_->isFullScreen()) window_->showNormal();
     const double zoom = percent / 100.0;
     window_->resize(ZoomedSize(width_, zoom), ZoomedSize(height_, zoom));
@@ -298,8 +309,10 @@ void ZoomedWidgets::Apply(double zoom) {
 }
 
 void KeepZoom(WindowZoom& zoom, ChoicesFile& choices) {
+    // A window maximised or made larger by hand is kept at its zoom too; the
+    // screen it opens on next may hold less.
     if (const std::optional<int> percent = choices.RememberedZoom(); percent && *percent != kSmallestZoom) {
-        zoom.ZoomTo(*percent);
+        zoom.ZoomTo(std::min(*percent, zoom.LargestPercent()));
     }
     QObject::connect(&zoom, &WindowZoom::zoomChanged, &zoom, [&zoom, &choices] { choices.KeepZoom(zoom.Percent()); });
 }
