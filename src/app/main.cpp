@@ -25,11 +25,16 @@ int main(int argc, char* argv[]) {
     // The cues are loaded once the window is on screen.
     pairon::GameSound sound(QCoreApplication::applicationDirPath());
     pairon::MainWindowView window(form, QCoreApplication::applicationDirPath(), &choices);
-    if (window.Failed()) return 1;
+    if (window.Failed()) {
+        sound.EndWith(1);
+        return 1;
+    }
     pairon::PlayByEar ear(window);
     window.Listen(&sound);
     sound.StartAfterFirstPaint(&window, form);
     window.show();
-    const int status = QApplication::exec();
-    return window.Failed() ? 1 : status;
+    const int ended = QApplication::exec();
+    const int status = window.Failed() ? 1 : ended;
+    sound.EndWith(status);
+    return status;
 }

@@ -145,6 +145,6 @@ std::optional<int> ChoicesFile::RememberedZoom() const {
     return ReadZoomPercent(held->second);
 }
 
-void ChoicesFile::KeepZoom(int percent) { zoom_ = percent; }
+void ChoicesFile::KeepZoom(int percent) { zoom_ = KeptZoomPercent(percent); }
 
 }  // namespace pairon

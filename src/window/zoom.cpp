@@ -59,6 +59,16 @@ int LargestFittingStep(int width, int height, int frameWidth, int frameHeight, i
     return largest;
 }
 
+int LargestFittingPercent(int width, int height, int frameWidth, int frameHeight, int roomWidth, int roomHeight) {
+    for (int percent = kLargestKeptZoom; percent > kSmallestZoom; --percent) {
+        const double zoom = percent / 100.0;
+        if (ZoomedSize(width, zoom) + frameWidth <= roomWidth && ZoomedSize(height, zoom) + frameHeight <= roomHeight) {
+            return percent;
+        }
+    }
+    return kSmallestZoom;
+}
+
 std::optional<int> ReadZoomPercent(std::string_view text) {
     if (text.empty() || text.size() > 3) return std::nullopt;
     int value = 0;
@@ -66,8 +76,10 @@ std::optional<int> ReadZoomPercent(std::string_view text) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
     }
-    if (value < kSmallestZoom || value > kLargestZoom) return std::nullopt;
+    if (value < kSmallestZoom || value > kLargestKeptZoom) return std::nullopt;
     return value;
 }
+
+int KeptZoomPercent(int percent) { return std::clamp(percent, kSmallestZoom, kLargestKeptZoom); }
 
 }  // namespace pairon

@@ -14,6 +14,9 @@ namespace pairon {
 inline constexpr std::array<int, 7> kZoomSteps = {100, 125, 150, 175, 200, 250, 300};
 inline constexpr int kSmallestZoom = 100;
 inline constexpr int kLargestZoom = 300;
+// A window made larger by hand, or maximised, can go past the largest step;
+// its zoom is kept for the next start up to this, the largest of three digits.
+inline constexpr int kLargestKeptZoom = 999;
 
 // A place in pixels.
 struct PixelPlace {
@@ -52,8 +55,18 @@ int NextZoomStep(int percent, int direction, int largest);
 // area of `roomWidth` x `roomHeight`; never below 100.
 int LargestFittingStep(int width, int height, int frameWidth, int frameHeight, int roomWidth, int roomHeight);
 
-// A remembered zoom: plain digits, a percent from 100 to 300; nothing for
-// anything else.
+// The largest whole percent, up to kLargestKeptZoom, at which a window of
+// `width` x `height` pixels at a zoom of 1, with `frameWidth` x `frameHeight`
+// pixels of frame around it, fits an area of `roomWidth` x `roomHeight`;
+// never below 100.
+int LargestFittingPercent(int width, int height, int frameWidth, int frameHeight, int roomWidth, int roomHeight);
+
+// A remembered zoom: plain digits, a percent from 100 to kLargestKeptZoom,
+// any zoom the game keeps; nothing for anything else.
 std::optional<int> ReadZoomPercent(std::string_view text);
+
+// The zoom kept for a window at `percent`: within what ReadZoomPercent()
+// reads back.
+int KeptZoomPercent(int percent);
 
 }  // namespace pairon

@@ -57,7 +57,8 @@ TEST(WindowZoom, StepsStayWithinTheScreenAndPlacesMeetAtEveryZoom) {
     }
 
     for (const auto& [text, zoom] : std::initializer_list<std::pair<std::string, std::optional<int>>>{
-             {"100", 100}, {"150", 150}, {"183", 183}, {"300", 300}, {"99", std::nullopt}, {"301", std::nullopt},
+             {"100", 100}, {"150", 150}, {"183", 183}, {"300", 300}, {"99", std::nullopt}, {"366", 366},
+             {"999", 999},
              {"", std::nullopt}, {"+150", std::nullopt}, {"150%", std::nullopt}, {"1500", std::nullopt}}) {
         EXPECT_EQ(ReadZoomPercent(text), zoom) << '"' << text << '"';
     }

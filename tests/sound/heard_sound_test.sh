@@ -2,7 +2,8 @@
 # The game as heard: starts a sound server of its own (PulseAudio with a null
 # sink, in a runtime folder of its own, so that it never meets another
 # server), lets the view tests record its sink's monitor while the real
-# window plays, then ends the server mid-game, and stops it by its process id.
+# window plays, and add a second sink, then ends the server mid-game, and
+# stops it by its process id.
 #   usage: heard_sound_test.sh <pairon_view_tests>
 # Exits 77 (skipped) where PulseAudio is not installed.
 set -eu
@@ -61,6 +62,10 @@ status=0
 start_server
 QT_QPA_PLATFORM=offscreen PAIRON_SOUND_TEST_MONITOR=pairon_heard.monitor \
     timeout 120 "$tests" --gtest_filter='HeardSound.EachCue*' || status=1
+
+# Headphones plugged in: the test adds a second output and makes it the default.
+QT_QPA_PLATFORM=offscreen PAIRON_SOUND_TEST_MONITOR=pairon_heard.monitor \
+    timeout 120 "$tests" --gtest_filter='HeardSound.TheCuesFollow*' || status=1
 
 # The server goes away in the middle of a game: the test ends it by this id.
 PAIRON_SOUND_TEST_SERVER_PID=$server_pid QT_QPA_PLATFORM=offscreen \

@@ -8,7 +8,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QAudioDevice>
 #include <QFile>
+#include <QLibrary>
+#include <QMediaDevices>
 #include <QProcess>
 #include <QSlider>
 #include <signal.h>
@@ -19,6 +22,7 @@
 #include <cstring>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -235,6 +239,94 @@ TEST(HeardSound, EachCueSoundsInTheOrderOfTheGameAndNoneWithSoundOff) {
     EXPECT_GT(silentTo, silentFrom + 5 * kRate);
 }
 
+// What a sink of the test's sound server plays, recorded from its monitor.
+class Recording {
+public:
+    explicit Recording(const QString& monitor) {
+        QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { bytes_ += recorder_.readAllStandardOutput(); });
+        recorder_.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=10"), QStringLiteral("--device=") + monitor,
+                                                  QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                                                  QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--raw")});
+    }
+    ~Recording() {
+        recorder_.terminate();
+        recorder_.waitForFinished(5000);
+    }
+    // Once a second of the sink's silence has come in.
+    bool Started() {
+        return recorder_.waitForStarted(5000) && QTest::qWaitFor([this] { return bytes_.size() >= 2 * kRate; }, 10'000);
+    }
+    Samples From(std::size_t at) const {
+        Samples samples(static_cast<std::size_t>(bytes_.size() / 2));
+        std::memcpy(samples.data(), bytes_.constData(), samples.size() * 2);
+        return Samples(samples.begin() + static_cast<std::ptrdiff_t>(std::min(at, samples.size())), samples.end());
+    }
+    std::size_t Size() const { return static_cast<std::size_t>(bytes_.size() / 2); }
+
+private:
+    QProcess recorder_;
+    QByteArray bytes_;
+};
+
+std::string Pactl(const QStringList& arguments) {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    pactl.waitForFinished(10'000);
+    return pactl.exitCode() == 0 ? pactl.readAllStandardOutput().trimmed().toStdString() : std::string();
+}
+
+// Headphones plugged in, as the sound thread's player meets them: a second
+// output, which the system makes its default. The cues go there from the
+// next one on, and not before.
+TEST(HeardSound, TheCuesFollowTheDefaultOutputWhenItChanges) {
+    if (qgetenv("PAIRON_SOUND_TEST_MONITOR").isEmpty()) {
+        GTEST_SKIP() << "run by tests/sound/heard_sound_test.sh, with a sound server of its own";
+    }
+    const std::string module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                                      QStringLiteral("sink_name=pairon_headphones"), QStringLiteral("rate=44100"),
+                                      QStringLiteral("channels=1")});
+    ASSERT_FALSE(module.empty()) << "the second output could not be made";
+    auto plugged = [] {
+        for (const QAudioDevice& device : QMediaDevices::audioOutputs()) {
+            if (device.id() == "pairon_headphones") return true;
+        }
+        return false;
+    };
+    {
+        Recording headphones(QStringLiteral("pairon_headphones.monitor"));
+        ASSERT_TRUE(headphones.Started()) << "the recorder records nothing";
+        ASSERT_TRUE(QTest::qWaitFor(plugged, 10'000)) << "Qt never sees the second output";
+
+        QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kSoundModuleName));
+        auto make = reinterpret_cast<MakeCuePlayerFunction>(library.resolve(kMakeCuePlayerSymbol));
+        ASSERT_NE(make, nullptr) << library.errorString().toStdString();
+        std::unique_ptr<CuePlayerBase> player(make(QCoreApplication::applicationDirPath()));
+        player->Load();
+
+        // Before the change: the old output plays the cue, the headphones hear nothing.
+        const std::size_t before = headphones.Size();
+        player->Play({{Cue::Pair, 0}});
+        QTest::qWait(CueFileOf(Cue::Pair).audibleMs + 500);
+        int loudest = 0;
+        for (std::int16_t s : headphones.From(before)) loudest = std::max(loudest, std::abs(int(s)));
+        EXPECT_LE(loudest, 2) << "the headphones play a cue before they are the default";
+
+        const std::size_t after = headphones.Size();
+        player->DefaultOutputChanged("pairon_headphones");
+        player->Play({{Cue::Miss, 0}, {Cue::TurnBack, CueFileOf(Cue::Miss).audibleMs + 40}});
+        std::vector<std::string> heard;
+        const std::vector<std::string> expected = {Name(Cue::Miss), Name(Cue::TurnBack)};
+        (void)QTest::qWaitFor([&] {
+            heard.clear();
+            for (const Found& f : Hear(headphones.From(after)).cues) heard.push_back(Name(f.cue));
+            return heard == expected;
+        }, 10'000);
+        EXPECT_EQ(heard, expected) << "the cues stay on the output that was the default";
+        player.reset();
+    }
+    Pactl({QStringLiteral("unload-module"), QString::fromStdString(module)});
+}
+
 // A lone player's whole game on the 6 x 3 board, pair after pair; with
 // `goneAfter` pairs, the sound server of process `server` is ended.
 void PlayAloneToTheOutcome(int goneAfter = -1, pid_t server = 0) {
@@ -282,6 +374,23 @@ TEST(HeardSound, AGamePlaysOnWhenTheSoundServerGoesAway) {
     const QByteArray server = qgetenv("PAIRON_SOUND_TEST_SERVER_PID");
     if (server.isEmpty()) GTEST_SKIP() << "run by tests/sound/heard_sound_test.sh, with a sound server of its own";
     PlayAloneToTheOutcome(3, static_cast<pid_t>(server.toLong()));
+}
+
+// The sound server hangs as the game leaves: the game still ends, at once,
+// and with the status it would have had without sound.
+TEST(SoundAtExit, AHungSoundServerEndsTheGameWithTheStatusItWouldHaveHad) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto leave = [](int status) {
+        {
+            GameSound sound(QStringLiteral(PAIRON_HUNG_SOUND_DIR));
+            sound.Start();
+            sound.EndWith(status);
+        }
+        std::exit(99);  // the sound thread ended after all
+    };
+    // A picture the game needs went missing: a failure, whatever the sound did.
+    EXPECT_EXIT(leave(1), testing::ExitedWithCode(1), "the sound thread did not end in time");
+    EXPECT_EXIT(leave(0), testing::ExitedWithCode(0), "the sound thread did not end in time");
 }
 
 }  // namespace

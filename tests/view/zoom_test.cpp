@@ -21,6 +21,7 @@
 #include "window/setup_flow.h"
 #include "game/window_layout.h"
 #include "window/zoom.h"
+#include "view/stderr_capture.h"
 #include "view/view_fixture.h"
 
 namespace pairon {
@@ -209,13 +210,49 @@ TEST(LargeScreen, TheZoomKeysStepUpToTheScreenAndBackAndTheZoomIsRememberedWhere
         EXPECT_EQ(game.ui.view.Zoom().Percent(), 150);
         EXPECT_EQ(game.ui.view.size(), QSize(1188, 860));
     }
-    // A zoom the screen no longer holds, or one the game does not offer,
-    // opens the window at its designed size.
-    for (const char* zoom : {"300", "250", "99", "150%", "abc"}) {
+    // A zoom the game does not offer opens the window at its designed size.
+    for (const char* zoom : {"99", "150%", "abc"}) {
         profile.Write(QByteArray("[Window]\nZoom=") + zoom + "\n");
         Start game;
         EXPECT_EQ(game.ui.view.Zoom().Percent(), 100) << zoom;
         EXPECT_EQ(game.ui.view.size(), QSize(kWidth, kHeight)) << zoom;
+    }
+}
+
+// A maximised window is kept at its zoom, however far past the largest step,
+// and opens next as large as it was, or as the screen it opens on holds:
+// without a word, as the game wrote it itself. So does a zoom kept on a
+// larger screen (a maximised window on 3840 x 2160 is kept at 366).
+TEST(LargeScreen, AMaximisedWindowReopensAsLargeAsItWasWithinTheScreenAndWithoutAWord) {
+    Profile profile;
+    int maximised = 0;
+    {
+        Start game;
+        // Maximised, the window is given the whole screen (here, where no
+        // window manager does that, the test does).
+        game.ui.view.showMaximized();
+        const QRect room = game.ui.view.screen()->availableGeometry();
+        game.ui.view.setGeometry(room);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return game.ui.view.size() == room.size(); }));
+        maximised = game.ui.view.Zoom().Percent();
+        EXPECT_GT(maximised, 175);
+        game.ui.Press("cmdExit");
+    }
+    ASSERT_TRUE(profile.Read().contains("Zoom=" + QByteArray::number(maximised))) << profile.Read().toStdString();
+    // 182 percent is the largest window that fits 1080 lines with its frame.
+    for (const auto& [zoom, opens] : std::initializer_list<std::pair<const char*, int>>{
+             {"", 182}, {"366", 182}, {"300", 182}, {"999", 182}, {"180", 180}, {"150", 150}}) {
+        if (*zoom) profile.Write(QByteArray("[Window]\nZoom=") + zoom + "\n");
+        StderrCapture err;
+        std::string said;
+        {
+            Start game;
+            said = err.Release();
+            EXPECT_EQ(game.ui.view.Zoom().Percent(), opens) << zoom;
+            EXPECT_EQ(game.ui.view.size(), QSize(std::lround(kWidth * opens / 100.0), std::lround(kHeight * opens / 100.0)))
+                << zoom;
+        }
+        EXPECT_EQ(said.find("Pairon"), std::string::npos) << zoom << ": " << said;
     }
 }
 

@@ -208,8 +208,9 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
 QSize HelpWindow::DesignedSize() const { return {ToPixels(kClientWidth), ToPixels(kClientHeight)}; }
 
 void HelpWindow::SetZoom(double zoom, double pictureScale) {
+    const double drawing = DrawingScaleFor(pictureScale);
     const bool sameDrawing =
-        pictureScale == pictureScale_ || (pictureScale <= kPictureScale && pictureScale_ <= kPictureScale);
+        pictureScale == pictureScale_ || (drawing <= kPictureScale && DrawingScaleFor(pictureScale_) <= kPictureScale);
     if (zoom == zoom_ && sameDrawing) return;
     if (!zoomed_.Recorded()) zoomed_.Record(this);
     const QPoint centre = geometry().center();
@@ -229,7 +230,7 @@ void HelpWindow::SetZoom(double zoom, double pictureScale) {
         }
     }
     if (auto* ornament = findChild<QLabel*>(QStringLiteral("imgOrnate"))) {
-        if (pictureScale > kPictureScale) {
+        if (drawing > kPictureScale) {
             QImage drawn = art::DrawPicture("Ornament.png", pictureScale);
             QPixmap picture = QPixmap::fromImage(std::move(drawn));
             picture.setDevicePixelRatio(pictureScale / zoom);
@@ -238,10 +239,10 @@ void HelpWindow::SetZoom(double zoom, double pictureScale) {
             ornament->setPixmap(QPixmap(QStringLiteral(":/layout/Ornament.png")));
         } else {
             // Drawn at the picture scale, shown smaller than that.
-            const bool sharp = pictureScale > 1;
+            const bool sharp = drawing > 1;
             QPixmap picture(sharp ? QStringLiteral(":/layout/Ornament@%1x.png").arg(kPictureScale)
                                   : QStringLiteral(":/layout/Ornament.png"));
-            picture.setDevicePixelRatio((sharp ? kPictureScale : 1) / zoom);
+            picture.setDevicePixelRatio(drawing / zoom);
             ornament->setPixmap(picture);
         }
     }

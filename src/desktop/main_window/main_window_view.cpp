@@ -682,7 +682,7 @@ void MainWindowView::FocusOutcome(QWidget* focus) {
     outcome->setFocus(Qt::OtherFocusReason);
 }
 
-bool MainWindowView::SharpScreen() const { return zoom_->PictureScale() > 1; }
+bool MainWindowView::SharpScreen() const { return DrawingScaleFor(zoom_->PictureScale()) > 1; }
 
 void MainWindowView::ShowPicturesFor(bool sharp) {
     if (sharp == sharpPictures_ || failed_) return;

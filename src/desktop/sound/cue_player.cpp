@@ -2,6 +2,7 @@
 // module of its own: the game loads it on its sound thread once the window is
 // on screen, so the sound libraries cost nothing on the way to the first paint.
 
+#include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
@@ -49,20 +50,26 @@ QByteArray ReadCueFile(const QString& path) {
 // a voice asks for the same buffer at every start.
 class CueVoice {
 public:
-    explicit CueVoice(const QByteArray& samples) : samples_(samples), buffer_(&samples_) {
+    CueVoice(const QByteArray& samples, const QAudioDevice& output) : samples_(samples), buffer_(&samples_) {
+        UseOutput(output);
+    }
+
+    ~CueVoice() { delete sink_; }
+
+    // From now on the voice sounds through `output`; what it plays now stops.
+    void UseOutput(const QAudioDevice& output) {
+        delete sink_;
         QAudioFormat format;
         format.setSampleRate(kCueSampleRate);
         format.setChannelCount(1);
         format.setSampleFormat(QAudioFormat::Int16);
-        sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format);
+        sink_ = new QAudioSink(output, format);
         // Once the last sample is handed over the stream is closed: the
         // silence at the end of the file is what that cuts off.
         QObject::connect(sink_, &QAudioSink::stateChanged, sink_, [sink = sink_](QAudio::State state) {
             if (state == QAudio::IdleState) sink->stop();
         });
     }
-
-    ~CueVoice() { delete sink_; }
     CueVoice(const CueVoice&) = delete;
     CueVoice& operator=(const CueVoice&) = delete;
 
@@ -84,16 +91,21 @@ private:
 
     QByteArray samples_;
     QBuffer buffer_;
-    QAudioSink* sink_;
+    QAudioSink* sink_ = nullptr;
 };
 
 // Lives on the sound thread: holds the loaded cues and plays them.
 class CuePlayer : public QObject, public CuePlayerBase {
 public:
-    explicit CuePlayer(QString folder) : folder_(std::move(folder)) {}
+    explicit CuePlayer(QString folder) : folder_(std::move(folder)) {
+        // The cues follow the default output as the system changes it.
+        QObject::connect(&devices_, &QMediaDevices::audioOutputsChanged, this,
+                         [this] { DefaultOutputChanged(QMediaDevices::defaultAudioOutput().id()); });
+    }
 
     // Reads every cue into memory, where it stays.
     void Load() override {
+        output_ = QMediaDevices::defaultAudioOutput();
         for (const CueFile& file : kCueFiles) {
             const QString path = folder_ + QLatin1Char('/') + QLatin1String(file.file);
             const QByteArray samples = ReadCueFile(path);
@@ -102,7 +114,7 @@ public:
                 continue;
             }
             auto& voices = voices_[static_cast<std::size_t>(file.cue)];
-            for (int v = 0; v < VoicesOf(file.cue); ++v) voices.push_back(std::make_unique<CueVoice>(samples));
+            for (int v = 0; v < VoicesOf(file.cue); ++v) voices.push_back(std::make_unique<CueVoice>(samples, output_));
         }
     }
 
@@ -127,6 +139,18 @@ public:
         }
     }
 
+    void DefaultOutputChanged(const QByteArray& id) override {
+        QAudioDevice output = QMediaDevices::defaultAudioOutput();
+        for (const QAudioDevice& device : QMediaDevices::audioOutputs()) {
+            if (device.id() == id) output = device;
+        }
+        if (output == output_) return;
+        output_ = output;
+        for (auto& voices : voices_) {
+            for (auto& voice : voices) voice->UseOutput(output_);
+        }
+    }
+
 private:
     void Sound(Cue cue) {
         const auto i = static_cast<std::size_t>(cue);
@@ -136,6 +160,8 @@ private:
     }
 
     QString folder_;
+    QMediaDevices devices_;
+    QAudioDevice output_;
     std::array<std::vector<std::unique_ptr<CueVoice>>, kCueCount> voices_{};
     std::array<std::size_t, kCueCount> next_{};
     unsigned generation_ = 0;

@@ -133,11 +133,12 @@ GameSound::~GameSound() {
         delete side;
         QThread::currentThread()->quit();
     });
-    // A sound server that hangs must not keep the game from ending.
+    // A sound server that hangs must not keep the game from ending, nor
+    // change how it ended.
     if (!thread_.wait(QDeadlineTimer(2000))) {
         std::fprintf(stderr, "pairon: sound: the sound thread did not end in time\n");
-        std::fflush(stderr);
-        std::quick_exit(0);
+        std::fflush(nullptr);
+        std::quick_exit(exitStatus_);
     }
     soundThread = nullptr;
 }

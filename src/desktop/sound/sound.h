@@ -40,6 +40,12 @@ public:
 
     void Heard(const std::vector<Happening>& happenings, const MainForm& form) override;
 
+    // The status the game is to end with. Should the sound thread not end in
+    // time when this is destroyed (a sound server that hangs), the process
+    // ends at once with this status; until it is given, with a failure, as
+    // nothing says the run went well.
+    void EndWith(int status) { exitStatus_ = status; }
+
     // Cues handed to the sound thread so far, for the benchmarks.
     int CuesHandedOver() const { return handedOver_; }
 
@@ -53,6 +59,7 @@ private:
     SoundSide* side_ = nullptr;
     bool started_ = false;
     int handedOver_ = 0;
+    int exitStatus_ = 1;
 };
 
 }  // namespace pairon

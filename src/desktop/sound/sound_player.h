@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -24,6 +25,10 @@ public:
     virtual void Play(const std::vector<PlannedCue>& cues) = 0;
     // Silences every cue, and those still waiting to play.
     virtual void Stop() = 0;
+    // The system's default output is now the device `id` (as Qt Multimedia
+    // names it; headphones plugged in, say): the cues play through it from
+    // now on, or through the default Qt gives when no device has that id.
+    virtual void DefaultOutputChanged(const QByteArray& id) = 0;
 };
 
 // The sound module, a file beside the game, and what it exports: a player of

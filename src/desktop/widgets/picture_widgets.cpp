@@ -5,6 +5,12 @@
 
 namespace pairon {
 
+double DrawingScaleFor(double pictureScale) {
+    if (pictureScale <= 1.0) return 1.0;
+    if (pictureScale <= kPictureScale) return kPictureScale;
+    return pictureScale;
+}
+
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
 
 void PictureWidget::SetPicture(const QPixmap& picture) {

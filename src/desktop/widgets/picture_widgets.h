@@ -15,6 +15,13 @@ namespace pairon {
 // with this device pixel ratio they keep their size in the layout.
 inline constexpr int kPictureScale = PAIRON_PICTURE_SCALE;
 
+// Which drawing of a picture suits a picture scale (pixels of the screen to
+// a pixel of the layout), by the scale it is drawn at: the plain file up to
+// 1, the build's drawing at kPictureScale up to that, and past it one drawn
+// afresh at the picture scale itself. The drawing for one scale serves every
+// scale up to it.
+double DrawingScaleFor(double pictureScale);
+
 // A picture control: shows its picture from the top-left corner, at the size
 // its device pixel ratio gives it (scaled smoothly to the screen), and reports
 // a click (a press and a release inside it).

@@ -28,15 +28,6 @@ namespace {
 // has kept one size this long.
 constexpr int kResizeSettleMs = 150;
 
-// The pictures drawn for one picture scale serve every scale up to it: the
-// files are drawn at 1 and at the build's picture scale, anything finer is
-// drawn on demand.
-double DrawnScale(double scale) {
-    if (scale <= 1.0) return 1.0;
-    if (scale <= kPictureScale) return kPictureScale;
-    return scale;
-}
-
 // The window's zoom, as the window's widgets find it.
 constexpr const char* kZoomProperty = "paironZoom";
 
@@ -101,7 +92,7 @@ WindowZoom::WindowZoom(QWidget* window, int width, int height)
     window_->setMinimumSize(width_, height_);
     window_->resize(width_, height_);
     window_->installEventFilter(this);
-    pictureScale_ = DrawnScale(PictureScale());
+    pictureScale_ = DrawingScaleFor(PictureScale());
     pictureTimer_.setSingleShot(true);
     connect(&pictureTimer_, &QTimer::timeout, this, &WindowZoom::SettlePictures);
 
@@ -205,26 +196,37 @@ void WindowZoom::SettlePictures() {
 }
 
 void WindowZoom::PlacePictureScale() {
-    const double drawn = DrawnScale(PictureScale());
+    const double drawn = DrawingScaleFor(PictureScale());
     if (drawn == pictureScale_) return;
     pictureScale_ = drawn;
     emit pictureScaleChanged(PictureScale());
 }
 
-int WindowZoom::LargestStep() const {
+bool WindowZoom::Room(QSize& room, QSize& frame) const {
     const QScreen* screen = window_->screen();
-    if (!screen) return kSmallestZoom;
-    const QRect room = screen->availableGeometry();
-    int frameWidth = kUnknownFrameWidth, frameHeight = kUnknownFrameHeight;
+    if (!screen) return false;
+    room = screen->availableGeometry().size();
+    frame = QSize(kUnknownFrameWidth, kUnknownFrameHeight);
     if (window_->isVisible() && window_->frameGeometry() != window_->geometry()) {
-        frameWidth = window_->frameGeometry().width() - window_->width();
-        frameHeight = window_->frameGeometry().height() - window_->height();
+        frame = window_->frameGeometry().size() - window_->size();
     }
-    return LargestFittingStep(width_, height_, frameWidth, frameHeight, room.width(), room.height());
+    return true;
+}
+
+int WindowZoom::LargestStep() const {
+    QSize room, frame;
+    if (!Room(room, frame)) return kSmallestZoom;
+    return LargestFittingStep(width_, height_, frame.width(), frame.height(), room.width(), room.height());
+}
+
+int WindowZoom::LargestPercent() const {
+    QSize room, frame;
+    if (!Room(room, frame)) return kSmallestZoom;
+    return LargestFittingPercent(width_, height_, frame.width(), frame.height(), room.width(), room.height());
 }
 
 bool WindowZoom::ZoomTo(int percent) {
-    if (percent < kSmallestZoom || percent > LargestStep()) return false;
+    if (percent < kSmallestZoom || percent > LargestPercent()) return false;
     if (window_->isMaximized() || window_->isFullScreen()) window_->showNormal();
     const double zoom = percent / 100.0;
     window_->resize(ZoomedSize(width_, zoom), ZoomedSize(height_, zoom));
@@ -259,7 +261,7 @@ bool WindowZoom::eventFilter(QObject* watched, QEvent* event) {
 
 QPixmap WindowZoom::DrawnPicture(const std::string& name, double drawnScale) const {
     const double scale = PictureScale();
-    if (scale <= drawnScale) return {};
+    if (DrawingScaleFor(scale) <= drawnScale) return {};
     const QSize size = art::PictureSize(name);
     QImage image = art::DrawPicture(name, scale);
     if (image.isNull() || size.isEmpty()) return {};
@@ -270,7 +272,7 @@ QPixmap WindowZoom::DrawnPicture(const std::string& name, double drawnScale) con
 
 QPixmap WindowZoom::Sharpened(const std::string& name, const QString& path, const QString& folder,
                               const QPixmap& file) const {
-    if (PictureScale() <= kPictureScale) return file;
+    if (DrawingScaleFor(PictureScale()) <= kPictureScale) return file;
     // Only the game's own drawing, as the build left it beside the game: a
     // picture put in its place is the player's, and is shown as it is.
     const QFileInfo info(path);
@@ -307,8 +309,10 @@ void ZoomedWidgets::Apply(double zoom) {
 }
 
 void KeepZoom(WindowZoom& zoom, ChoicesFile& choices) {
+    // A window maximised or made larger by hand is kept at its zoom too; the
+    // screen it opens on next may hold less.
     if (const std::optional<int> percent = choices.RememberedZoom(); percent && *percent != kSmallestZoom) {
-        zoom.ZoomTo(*percent);
+        zoom.ZoomTo(std::min(*percent, zoom.LargestPercent()));
     }
     QObject::connect(&zoom, &WindowZoom::zoomChanged, &zoom, [&zoom, &choices] { choices.KeepZoom(zoom.Percent()); });
 }

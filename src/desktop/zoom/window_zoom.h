@@ -58,6 +58,8 @@ public:
     bool ZoomTo(int percent);
     // The largest step that fits the window's screen.
     int LargestStep() const;
+    // The largest zoom, step or not, at which the window fits its screen.
+    int LargestPercent() const;
 
     // Lays every placed control out again for the client area's size now.
     void Relayout();
@@ -96,6 +98,8 @@ private:
 
     void Apply(Placed& placed);
     void PlacePictureScale();
+    // The room of the window's screen, and the frame around the window.
+    bool Room(QSize& room, QSize& frame) const;
 
     QWidget* window_;
     int width_, height_;
@@ -130,8 +134,9 @@ private:
     std::vector<Widget> widgets_;
 };
 
-// Opens the window at the zoom `choices` remembers, when that still fits the
-// screen, and keeps each zoom the window takes with the choices.
+// Opens the window at the zoom `choices` remembers, or as near it as the
+// screen it opens on holds, and keeps each zoom the window takes with the
+// choices.
 void KeepZoom(WindowZoom& zoom, ChoicesFile& choices);
 
 }  // namespace pairon
