@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QProgressDialog>
+#include <QThread>
 #include <cstdio>
+#include <memory>
 
 #include "decks/deck_import.h"
 #include "decks/deck_store.h"
@@ -44,7 +47,8 @@ QString DeckImportProgressText(const QString& deck) {
 QString DeckImportCancelText() { return Tr(QT_TRANSLATE_NOOP("Decks", "Cancel")); }
 
 std::optional<QString> RunDeckImport(QWidget* parent, DeckStore& store, const QString& folder, const QString& name,
-                                     const std::function<void(const QString&)>& tell) {
+                                     const std::function<void(const QString&)>& tell,
+                                     const std::function<void(int photo)>& beforePhoto) {
     DeckImport import(folder, store.Folder(), name);
     {
         // Gone before anything is told: its timer would otherwise show it
@@ -58,10 +62,25 @@ std::optional<QString> RunDeckImport(QWidget* parent, DeckStore& store, const QS
         progress.setAutoReset(false);
         progress.setAutoClose(false);
         progress.setValue(0);
-        while (import.Step()) {
-            progress.setValue(import.Done());
-            if (progress.wasCanceled()) return std::nullopt;  // the import takes its unfinished deck with it
-        }
+        QEventLoop waiting;
+        QObject::connect(&progress, &QProgressDialog::canceled, &waiting, [&import] { import.Cancel(); });
+        std::unique_ptr<QThread> reading(QThread::create([&import, &progress, &beforePhoto] {
+            for (int photo = 0;; ++photo) {
+                if (beforePhoto) beforePhoto(photo);
+                if (!import.Step()) break;
+                const int done = photo + 1;
+                QMetaObject::invokeMethod(
+                    &progress, [&progress, done] { progress.setValue(done); }, Qt::QueuedConnection);
+            }
+        }));
+        QObject::connect(reading.get(), &QThread::finished, &waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        reading->start();
+        waiting.exec();
+        reading->wait();
+        // What the thread asked of the bar and has not been shown is dropped
+        // with it.
+        QCoreApplication::removePostedEvents(&progress, QEvent::MetaCall);
+        if (import.Cancelled()) return std::nullopt;  // the import takes its unfinished deck with it
     }
     if (!import.Error().isEmpty()) {
         std::fprintf(stderr, "Pairon: %s\n", import.Error().toLocal8Bit().constData());
