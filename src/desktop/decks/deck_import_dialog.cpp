@@ -8,6 +8,12 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 #include "decks/deck_import.h"
 #include "decks/deck_store.h"
 
@@ -17,10 +23,23 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Decks", text); }
 
+// How much lower than the window's the import's thread runs.
+constexpr int kImportNiceness = 10;
+
 QString SkippedLine(const QStringList& skipped) {
     if (skipped.isEmpty()) return {};
     return QStringLiteral("\n\n") + Tr(QT_TRANSLATE_NOOP("Decks", "These files could not be read and were left out: %1"))
                                         .arg(skipped.join(QStringLiteral(", ")));
+}
+
+// The import's thread runs at a lower priority than the window's: on a busy
+// machine the window is still painted and answers Cancel at once, and the
+// import takes whatever time is left over, as it did all the time before.
+void GiveWayToTheWindow() {
+#ifdef __linux__
+    // On Linux a nice value belongs to a thread, and this one is the caller.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kImportNiceness);
+#endif
 }
 
 }  // namespace
@@ -65,6 +84,7 @@ std::optional<QString> RunDeckImport(QWidget* parent, DeckStore& store, const QS
         QEventLoop waiting;
         QObject::connect(&progress, &QProgressDialog::canceled, &waiting, [&import] { import.Cancel(); });
         std::unique_ptr<QThread> reading(QThread::create([&import, &progress, &beforePhoto] {
+            GiveWayToTheWindow();
             for (int photo = 0;; ++photo) {
                 if (beforePhoto) beforePhoto(photo);
                 if (!import.Step()) break;
