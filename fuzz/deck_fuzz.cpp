@@ -1,6 +1,6 @@
 // Any bytes, read as a photo the way a deck is made of one: the import's own
 // checks, then Qt's JPEG, PNG and bitmap readers at a reduced size within an
-// allocation limit. Whatever the bytes, the import makes the two card
+// allocation limit. Whatever the bytes, the import makes the three card
 // pictures at exactly the card's sizes or nothing, and never crashes, leaks,
 // hangs or runs out of memory on the way.
 
@@ -42,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QSize normal(pairon::kCardPictureWidth, pairon::kCardPictureHeight);
     if (cards->normal.size() != normal) Fail("the card picture is not the card's size", cards->normal);
     if (cards->sharp.size() != normal * pairon::kSharpCardFactor) Fail("the sharp card picture is not twice the card's size", cards->sharp);
-    if (cards->sharp.hasAlphaChannel()) Fail("a card picture is transparent", cards->sharp);
+    if (cards->large.size() != normal * pairon::kLargeCardFactor) Fail("the large card picture is not six times the card's size", cards->large);
+    for (const QImage* picture : {&cards->normal, &cards->sharp, &cards->large}) {
+        if (picture->hasAlphaChannel()) Fail("a card picture is transparent", *picture);
+    }
     return 0;
 }

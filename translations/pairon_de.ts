@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Dieser Name ist zu lang: Der Name eines Kartensatzes darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>Den Kartensatz „%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>Der Kartensatz „%1“ wurde nicht entfernt: Er ist ein Verweis auf %2, und was dort liegt, löscht Pairon nicht.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>Die Bilder des Kartensatzes „%1“ wurden entfernt. Sein Ordner %2 enthält auch Dateien, die Pairon nicht angelegt hat; sie sind noch da.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>Der Kartensatz „%1“ konnte nicht aus %2 entfernt werden.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Diese Dateien konnten nicht gelesen werden und wurden ausgelassen: %1</translation>
     </message>

@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Ese nombre es demasiado largo: el nombre de una baraja puede tener como mucho %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>¿Quitar la baraja «%1»?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>No se quitó la baraja «%1»: es un enlace a %2, y lo que hay allí no le toca a Pairon borrarlo.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>Se borraron las imágenes de la baraja «%1». Su carpeta %2 también tiene archivos que Pairon no hizo; siguen allí.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>No se pudo quitar la baraja «%1» de %2.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Estos archivos no se pudieron leer y se han dejado fuera: %1</translation>
     </message>

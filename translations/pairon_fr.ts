@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Ce nom est trop long : le nom d’un jeu peut avoir au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>Retirer le jeu « %1 » ?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>Le jeu « %1 » n’a pas été retiré : c’est un lien vers %2, et ce qui s’y trouve n’est pas à Pairon d’effacer.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>Les images du jeu « %1 » ont été effacées. Son dossier %2 contient aussi des fichiers que Pairon n’a pas faits ; ils y sont toujours.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>Le jeu « %1 » n’a pas pu être retiré de %2.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Ces fichiers n’ont pas pu être lus et ont été laissés de côté : %1</translation>
     </message>

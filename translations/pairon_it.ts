@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Il nome è troppo lungo: il nome di un mazzo può avere al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>Rimuovere il mazzo «%1»?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>Il mazzo «%1» non è stato rimosso: è un collegamento a %2, e ciò che si trova lì non spetta a Pairon cancellarlo.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>Le immagini del mazzo «%1» sono state cancellate. La sua cartella %2 contiene anche file che Pairon non ha creato; sono ancora lì.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>Non è stato possibile rimuovere il mazzo «%1» da %2.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Questi file non si potevano leggere e sono stati tralasciati: %1</translation>
     </message>

@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Die naam is te lang: de naam van een kaartspel mag hoogstens %1 tekens hebben.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>Het kaartspel ‘%1’ verwijderen?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>Het kaartspel ‘%1’ is niet verwijderd: het is een koppeling naar %2, en wat daar staat, wist Pairon niet.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>De afbeeldingen van het kaartspel ‘%1’ zijn gewist. De map %2 bevat ook bestanden die Pairon niet heeft gemaakt; die staan er nog.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>Het kaartspel ‘%1’ kon niet uit %2 worden verwijderd.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Deze bestanden konden niet worden gelezen en zijn weggelaten: %1</translation>
     </message>

@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Ta nazwa jest za długa: nazwa talii może mieć najwyżej %1 znaków.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>Usunąć talię „%1”?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>Talia „%1” nie została usunięta: jest dowiązaniem do %2, a tego, co tam leży, Pairon nie kasuje.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>Obrazy talii „%1” zostały skasowane. Jej folder %2 zawiera też pliki, których Pairon nie utworzył; są tam nadal.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>Nie udało się usunąć talii „%1” z %2.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Tych plików nie dało się odczytać i zostały pominięte: %1</translation>
     </message>

@@ -211,6 +211,30 @@
 <context>
     <name>Decks</name>
     <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>That name is too long: a deck&apos;s name can have at most %1 characters.</source>
+        <translation>Esse nome é longo demais: o nome de um baralho pode ter no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Remove the deck &quot;%1&quot;?</source>
+        <translation>Remover o baralho “%1”?</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; was not removed: it is a link to %2, and what lies there is not Pairon&apos;s to delete.</source>
+        <translation>O baralho “%1” não foi removido: é um link para %2, e o que está lá não cabe ao Pairon apagar.</translation>
+    </message>
+    <message>
+        <source>The pictures of the deck &quot;%1&quot; were removed. Its folder %2 also holds files Pairon did not make; they are still there.</source>
+        <translation>As imagens do baralho “%1” foram apagadas. A pasta %2 também tem arquivos que o Pairon não criou; eles continuam lá.</translation>
+    </message>
+    <message>
+        <source>The deck &quot;%1&quot; could not be removed from %2.</source>
+        <translation>Não foi possível remover o baralho “%1” de %2.</translation>
+    </message>
+    <message>
         <source>These files could not be read and were left out: %1</source>
         <translation>Estes arquivos não puderam ser lidos e foram deixados de fora: %1</translation>
     </message>

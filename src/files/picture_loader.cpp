@@ -1,5 +1,7 @@
 #include "files/picture_loader.h"
 
+#include "files/image_format.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -13,67 +15,6 @@
 namespace pairon {
 
 namespace {
-
-std::uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int width) {
-    std::uint32_t value = 0;
-    for (int k = width - 1; k >= 0; --k) value = (value << 8) | static_cast<unsigned char>(bytes[at + k]);
-    return value;
-}
-
-struct BitmapHeader {
-    std::int64_t width = 0, height = 0;
-    bool topDown = false;
-    std::uint32_t headerSize = 0, pixelsAt = 0, bitsPerPixel = 0, compression = 0, planes = 0;
-};
-
-// Reads a bitmap's header and checks that the file holds every row the
-// header announces, after its colour table. Qt's reader fills missing rows
-// with nothing and reports success, so a file cut short would otherwise show
-// as a picture with a blank lower part.
-bool ReadWholeBitmap(const QByteArray& bytes, BitmapHeader& h) {
-    if (bytes.size() < 26) return false;
-    h.pixelsAt = LittleEndian(bytes, 10, 4);
-    h.headerSize = LittleEndian(bytes, 14, 4);
-    std::int64_t colours = 0;
-    if (h.headerSize == 12) {  // the old OS/2 header: 16-bit sizes
-        h.width = static_cast<std::int16_t>(LittleEndian(bytes, 18, 2));
-        h.height = static_cast<std::int16_t>(LittleEndian(bytes, 20, 2));
-        h.planes = LittleEndian(bytes, 22, 2);
-        h.bitsPerPixel = LittleEndian(bytes, 24, 2);
-    } else {
-        // Qt's reader knows these header sizes and would read any other as
-        // the old one above, with other sizes and rows than ours.
-        if (h.headerSize != 40 && h.headerSize != 64 && h.headerSize != 108 && h.headerSize != 124) return false;
-        if (bytes.size() < 14 + std::int64_t{h.headerSize}) return false;
-        h.width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
-        h.height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
-        h.planes = LittleEndian(bytes, 26, 2);
-        h.bitsPerPixel = LittleEndian(bytes, 28, 2);
-        h.compression = LittleEndian(bytes, 30, 4);
-        colours = LittleEndian(bytes, 46, 4);
-    }
-    if (h.height < 0) {
-        h.height = -h.height;
-        h.topDown = true;
-    }
-    if (h.width <= 0 || h.height <= 0 || h.width > kLargestPictureSide || h.height > kLargestPictureSide) return false;
-    if (h.bitsPerPixel == 0 || h.bitsPerPixel > 32) return false;
-    // Qt's reader leaves the pixels a run-length bitmap skips as whatever the
-    // memory held before; the game's bitmaps are plain rows anyway.
-    if (h.compression == 1 || h.compression == 2) return false;
-
-    // The colour table of up to 8 bits a pixel, or the three masks of a
-    // short header with bit fields, lie between the header and the rows.
-    std::int64_t tableBytes = 0;
-    if (h.bitsPerPixel <= 8) {
-        tableBytes = (colours != 0 ? colours : std::int64_t{1} << h.bitsPerPixel) * (h.headerSize == 12 ? 3 : 4);
-    } else if (h.compression == 3 && h.headerSize < 108) {
-        tableBytes = 12;
-    }
-    const std::int64_t pixelBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4 * h.height;
-    const std::int64_t pixelsAt = h.pixelsAt;
-    return pixelsAt >= 14 + h.headerSize + tableBytes && pixelsAt + pixelBytes <= bytes.size();
-}
 
 // The game's own bitmaps are plain 24-bit rows; turning those into an image
 // directly takes a fraction of the time Qt's general reader needs, and the
@@ -118,15 +59,6 @@ bool ReadWholeFile(const QString& path, QByteArray& bytes) {
     return ok;
 }
 
-// A JPEG is whole when it ends with its end-of-image marker. A file cut short
-// decodes with grey rows where the data stopped, and no error.
-bool WholeJpeg(const QByteArray& bytes) {
-    qsizetype end = bytes.size();
-    while (end > 0 && bytes[end - 1] == '\0') --end;  // some writers pad the end
-    return end >= 4 && static_cast<unsigned char>(bytes[end - 2]) == 0xFF &&
-           static_cast<unsigned char>(bytes[end - 1]) == 0xD9;
-}
-
 }  // namespace
 
 QPixmap LoadPictureFile(const QString& path, bool halfSizePhotos) {
@@ -142,24 +74,22 @@ QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos) {
     // not bound by the size they report (a GIF of 38 bytes reported 512 x 0
     // pixels and decoded to 512 x 13056; one of 23 bytes took most of a
     // second to decode to nothing).
-    QByteArray format;
-    if (bytes.startsWith("BM")) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const ImageFormat format = ImageFormatOf(bytes.left(kImageFormatBytes));
+    if (format == ImageFormat::Bitmap) {
         BitmapHeader header;
-        if (!ReadWholeBitmap(bytes, header)) return {};
+        if (!WholeBitmap(buffer, kLargestPictureSide, header)) return {};
         if (header.headerSize >= 40 && header.compression == 0 && header.bitsPerPixel == 24 && header.planes == 1) {
             return QPixmap::fromImage(DecodePlainBitmap(bytes, header));
         }
-        format = "bmp";
-    } else if (bytes.startsWith("\xFF\xD8")) {  // all Qt's reader asks of a JPEG
-        if (!WholeJpeg(bytes)) return {};
-        format = "jpeg";
+    } else if (format == ImageFormat::Jpeg) {
+        if (!WholeImage(buffer, format, kLargestPictureSide)) return {};
     } else {
         return {};
     }
 
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
+    QImageReader reader(&buffer, QtFormatName(format));
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     // The size comes from the header alone; a picture that claims to be huge
@@ -167,7 +97,7 @@ QPixmap LoadPicture(QByteArray bytes, bool halfSizePhotos) {
     const QSize size = reader.size();
     if (size.isEmpty() || size.width() > kLargestPictureSide || size.height() > kLargestPictureSide) return {};
     // A JPEG decodes at half size for a fraction of the work.
-    const bool half = halfSizePhotos && format == "jpeg";
+    const bool half = halfSizePhotos && format == ImageFormat::Jpeg;
     if (half) reader.setScaledSize(size / 2);
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};

@@ -8,7 +8,7 @@ namespace pairon {
 
 // Reads a picture file afresh. Returns a null pixmap when the file is missing,
 // unreadable, not a bitmap or a JPEG, cut short (a bitmap without all the rows its
-// header announces, a JPEG without its end marker), or claims a size no
+// header announces, a JPEG whose segments do not lead to its end marker), or claims a size no
 // picture of this game has (so a damaged header cannot make us allocate
 // gigabytes).
 // With `halfSizePhotos`, a JPEG is decoded at half its size, for a screen

@@ -8,10 +8,12 @@
 namespace pairon {
 
 // One picture of a deck the player made: the card-sized copies drawn for a
-// screen at 100 percent and for a sharp one, and the name it reads as.
+// screen at 100 percent, for a sharp one and for the largest window, and the
+// name it reads as.
 struct DeckPicture {
     std::string normalPath;
     std::string sharpPath;
+    std::string largePath;
     std::string name;
 };
 

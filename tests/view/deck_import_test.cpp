@@ -4,15 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QTimer>
+#include <atomic>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <cstring>
+#include <optional>
+#include <tuple>
 
 #include "decks/deck_import.h"
 #include "decks/deck_store.h"
+#include "desktop/decks/deck_import_dialog.h"
 
 namespace pairon {
 namespace {
@@ -130,6 +141,8 @@ TEST(DeckImport, GoodPhotosBecomeCardsAndBadFilesAreNamedOnce) {
         const QImage normal(QString::fromStdString(p.normalPath)), sharp(QString::fromStdString(p.sharpPath));
         EXPECT_EQ(normal.size(), QSize(49, 73)) << p.name;
         EXPECT_EQ(sharp.size(), QSize(98, 146)) << p.name;
+        // Sharp at 300 percent on a screen at 200 percent.
+        EXPECT_EQ(QImage(QString::fromStdString(p.largePath)).size(), QSize(294, 438)) << p.name;
     }
     EXPECT_EQ(names, QStringList({"Clear", "Grandma (2)", "Grandma", "Plain", "Turned", "Wide"}));
 
@@ -157,6 +170,78 @@ TEST(DeckImport, GoodPhotosBecomeCardsAndBadFilesAreNamedOnce) {
     EXPECT_EQ(store.FreeName(".hidden"), "hidden");
 }
 
+// A JPEG with the EXIF orientation `orientation` (1 to 8) in an APP1
+// segment right after its start, as a camera writes it.
+QByteArray WithExifOrientation(QByteArray jpeg, int orientation) {
+    QByteArray exif("Exif\0\0", 6);
+    exif += QByteArray("II*\0\x08\0\0\0", 8);                     // little-endian TIFF, first IFD at 8
+    exif += QByteArray("\x01\0", 2);                                  // one entry
+    exif += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8);            // Orientation, SHORT, one value
+    exif += static_cast<char>(orientation);
+    exif += QByteArray("\0\0\0", 3);
+    exif += QByteArray("\0\0\0\0", 4);                              // no next IFD
+    QByteArray segment("\xFF\xE1", 2);
+    segment += static_cast<char>((exif.size() + 2) >> 8);
+    segment += static_cast<char>((exif.size() + 2) & 0xFF);
+    return jpeg.insert(2, segment + exif);
+}
+
+// Where a point of a photo shown upright lies in its file, both as shares of
+// the width and height, for each EXIF orientation: 1 as it lies, 2 mirrored,
+// 3 turned half round, 4 flipped, 5 transposed, 6 turned a quarter
+// clockwise, 7 transversed, 8 turned a quarter anticlockwise.
+QPointF InFile(QPointF shown, int orientation) {
+    const double p = shown.x(), q = shown.y();
+    switch (orientation) {
+        case 2: return {1 - p, q};
+        case 3: return {1 - p, 1 - q};
+        case 4: return {p, 1 - q};
+        case 5: return {q, p};
+        case 6: return {q, 1 - p};
+        case 7: return {1 - q, 1 - p};
+        case 8: return {1 - q, p};
+        default: return {p, q};
+    }
+}
+
+TEST(DeckImport, EveryExifOrientationEndsUprightAndCutToTheCard) {
+    // A photo whose red grows from left to right and green from top to
+    // bottom, so that each point of a card tells where in the file it came
+    // from; wider than a card as it lies in the file, and about a card's
+    // shape once turned a quarter.
+    constexpr int kWidth = 360, kHeight = 240;
+    QImage photo(kWidth, kHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            photo.setPixel(x, y, qRgb(255 * (2 * x + 1) / (2 * kWidth), 255 * (2 * y + 1) / (2 * kHeight), 128));
+        }
+    }
+    const QByteArray plain = Encoded(photo, "jpeg");
+    const double card = 49.0 / 73.0;
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        // The photo upright, and the middle of it that has the card's shape.
+        const QSizeF upright = orientation >= 5 ? QSizeF(kHeight, kWidth) : QSizeF(kWidth, kHeight);
+        const double shownWidth = std::min(1.0, upright.height() * card / upright.width());
+        const double shownHeight = std::min(1.0, upright.width() / card / upright.height());
+        PhotoFault fault = PhotoFault::None;
+        const std::optional<CardPictures> cards = FitPhotoToCard(WithExifOrientation(plain, orientation), &fault);
+        ASSERT_TRUE(cards) << "orientation " << orientation;
+        for (const QImage& picture : {cards->normal, cards->sharp, cards->large}) {
+            for (const double u : {0.1, 0.5, 0.9}) {
+                for (const double v : {0.1, 0.5, 0.9}) {
+                    const QPointF from = InFile({0.5 + (u - 0.5) * shownWidth, 0.5 + (v - 0.5) * shownHeight}, orientation);
+                    const QColor got = picture.pixelColor(static_cast<int>(u * picture.width()),
+                                                          static_cast<int>(v * picture.height()));
+                    EXPECT_NEAR(got.red(), 255 * from.x(), 24)
+                        << "orientation " << orientation << " at " << u << "," << v << " of " << picture.width();
+                    EXPECT_NEAR(got.green(), 255 * from.y(), 24)
+                        << "orientation " << orientation << " at " << u << "," << v << " of " << picture.width();
+                }
+            }
+        }
+    }
+}
+
 TEST(DeckImport, ACancelledOrFruitlessImportLeavesNothingBehind) {
     QTemporaryDir photos, data;
     for (int k = 0; k < 5; ++k) {
@@ -182,6 +267,82 @@ TEST(DeckImport, ACancelledOrFruitlessImportLeavesNothingBehind) {
         EXPECT_FALSE(fruitless.Finish());
         EXPECT_EQ(fruitless.Skipped(), QStringList{"only.jpg"});
     }
+    EXPECT_TRUE(QDir(store.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(DeckImport, EveryTypedNameBecomesADeckTheListShows) {
+    QTemporaryDir photos, data;
+    const QImage photo = Bands(300, 200, Qt::red, Qt::green, Qt::blue);
+    Write(photos.path() + "/Dog.jpg", Encoded(photo, "jpeg"));
+    // Photos whose names fill all a file name can hold, in bytes.
+    Write(photos.path() + "/" + QString(251, 'p') + ".jpg", Encoded(photo, "jpeg"));
+    Write(photos.path() + "/" + QString(125, QChar(0x00E9)) + ".png", Encoded(photo, "png"));
+    DeckStore store(data.path() + "/decks");
+    QStringList made;
+    for (const QString& typed : QStringList{". .x", ". .", "..", ".", " . .hidden", "a/b", "tab\there\nand a line", "Standard", "x",
+                                 "x", QString(60, QChar(0x20AC)), QString(60, QChar(0x20AC))}) {
+        ASSERT_FALSE(DeckStore::NameTooLong(typed));
+        const QString name = store.FreeName(typed);
+        DeckImport import(photos.path(), store.Folder(), name);
+        while (import.Step()) {
+        }
+        ASSERT_TRUE(import.Finish()) << typed.toStdString() << " as " << name.toStdString() << ": "
+                                     << import.Error().toStdString();
+        EXPECT_EQ(import.Imported(), 3) << typed.toStdString();
+        made << name;
+        EXPECT_TRUE(store.Names().contains(name)) << typed.toStdString() << " as " << name.toStdString();
+        EXPECT_EQ(store.Pictures(name).size(), 3u) << typed.toStdString();
+    }
+    EXPECT_EQ(made.mid(0, 10), QStringList({"x", "Pictures", "Pictures (2)", "Pictures (3)", "hidden", "a-b",
+                                             "tab here and a line", "Standard (2)", "x (2)", "x (3)"}));
+    made.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(store.Names(), made);
+    // Nothing hidden was made beside them, and the decks' folder holds only them.
+    EXPECT_EQ(QDir(store.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), made.size());
+    EXPECT_TRUE(DeckStore::NameTooLong(QString(61, 'x')));
+    EXPECT_FALSE(DeckStore::NameTooLong(QString(60, 'x') + "  "));
+}
+
+TEST(DeckImport, TheWindowAnswersWhileAPhotoIsReadAndCancelStopsItLeavingNothing) {
+    QTemporaryDir photos, data;
+    for (int k = 0; k < 4; ++k) {
+        Write(photos.path() + QStringLiteral("/%1.jpg").arg(k), Encoded(Bands(300, 200, Qt::red, Qt::green, Qt::blue), "jpeg"));
+    }
+    DeckStore store(data.path() + "/decks");
+    // The import is held before its second photo, as if it were a long one;
+    // meanwhile the window's own timers go on, and Cancel is pressed.
+    std::atomic<bool> holding = false;
+    std::atomic<int> reached = -1;
+    QSemaphore release;
+    bool answered = false;
+    QTimer window;
+    window.setInterval(0);
+    QObject::connect(&window, &QTimer::timeout, [&] {
+        if (!holding || answered) return;
+        answered = true;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (auto* cancel = progress ? progress->findChild<QPushButton*>() : nullptr) cancel->click();
+        }
+        release.release();
+    });
+    window.start();
+    QStringList told;
+    const std::optional<QString> made = RunDeckImport(
+        nullptr, store, photos.path(), "Held", [&](const QString& text) { told << text; },
+        [&](int photo) {
+            reached = photo;
+            if (photo != 1) return;
+            holding = true;
+            release.tryAcquire(1, 5000);
+            holding = false;
+        });
+    window.stop();
+    EXPECT_TRUE(answered) << "the window did not answer while a photo was read";
+    EXPECT_FALSE(made);
+    EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+    EXPECT_EQ(reached, 1) << "a photo was read after Cancel";
+    EXPECT_TRUE(store.Names().isEmpty());
     EXPECT_TRUE(QDir(store.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 

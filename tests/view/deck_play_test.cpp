@@ -5,7 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <unistd.h>
+#include <functional>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -22,6 +30,8 @@
 #include "desktop/accessibility/accessibility.h"
 #include "files/choices_file.h"
 #include "desktop/decks/deck_list.h"
+#include "desktop/widgets/picture_widgets.h"
+#include "desktop/zoom/window_zoom.h"
 #include "desktop/speech/play_by_ear.h"
 #include "view/stderr_capture.h"
 #include "view/view_fixture.h"
@@ -37,12 +47,20 @@ void MakeDeck(const QString& name, int pictures) {
     ASSERT_TRUE(QDir().mkpath(deck.path()));
     for (int k = 1; k <= pictures; ++k) {
         const QColor colour = QColor::fromHsv((k * 37) % 360, 200, 100 + k % 100);
-        QImage normal(49, 73, QImage::Format_RGB32), sharp(98, 146, QImage::Format_RGB32);
+        QImage normal(49, 73, QImage::Format_RGB32), sharp(98, 146, QImage::Format_RGB32), large(294, 438, QImage::Format_RGB32);
         normal.fill(colour);
         sharp.fill(colour);
+        large.fill(colour);
         ASSERT_TRUE(normal.save(deck.filePath(QStringLiteral("Photo %1.bmp").arg(k)), "BMP"));
         ASSERT_TRUE(sharp.save(deck.filePath(QStringLiteral("Photo %1@2x.bmp").arg(k)), "BMP"));
+        ASSERT_TRUE(large.save(deck.filePath(QStringLiteral("Photo %1@6x.bmp").arg(k)), "BMP"));
     }
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 QString Name(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
@@ -63,10 +81,13 @@ TEST(DeckPlay, AFiveCardDeckShowsItsFacesAndTheRestStandardWhileTheGameGoesAsEve
     mine.view.Decks()->SetSeeds([] { return 11u; });
     ASSERT_TRUE(mine.view.Decks()->Choose("Five"));
     EXPECT_EQ(static_cast<QComboBox*>(mine.Control("cmbCards"))->currentText(), "Five");
-    // A damaged picture shows the standard face instead, and the game plays on.
-    const QString damaged = mine.view.Decks()->PathInstead(CardFaceFile(5), false);
-    ASSERT_FALSE(damaged.isEmpty());
-    for (const QString& path : {damaged, mine.view.Decks()->PathInstead(CardFaceFile(5), true)}) {
+    // A damaged picture shows the standard face instead, reads and is heard
+    // as the standard face, and the game plays on.
+    const QString damagedName = mine.view.Decks()->NameInstead(CardFaceFile(5));
+    ASSERT_TRUE(damagedName.startsWith("Photo ")) << damagedName.toStdString();
+    for (const double scale : {1.0, 2.0, 6.0}) {
+        const QString path = mine.view.Decks()->PathInstead(CardFaceFile(5), scale);
+        ASSERT_FALSE(path.isEmpty());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("BM broken");
@@ -99,16 +120,17 @@ TEST(DeckPlay, AFiveCardDeckShowsItsFacesAndTheRestStandardWhileTheGameGoesAsEve
         if (face <= 4) {
             ++deckFaces;
             EXPECT_TRUE(instead.startsWith("Photo ")) << face;
-            EXPECT_EQ(shown, QImage(mine.view.Decks()->PathInstead(file, false)).convertToFormat(shown.format()));
+            EXPECT_EQ(shown, QImage(mine.view.Decks()->PathInstead(file, 1.0)).convertToFormat(shown.format()));
             EXPECT_TRUE(Name(mine.Card(p)).endsWith(", face up, " + instead)) << Name(mine.Card(p)).toStdString();
             const QString heard = ear.Announcements().Spoken().join(' ') + ear.Announcements().Waiting();
             EXPECT_TRUE(heard.contains(instead)) << heard.toStdString();
         } else {
             ++standardFaces;
             EXPECT_EQ(shown, standard.Card(p)->Picture().toImage()) << face;
-            if (face > 5) {
-                EXPECT_EQ(Name(mine.Card(p)), Name(standard.Card(p)));
-            }
+            EXPECT_EQ(Name(mine.Card(p)), Name(standard.Card(p))) << face;
+            EXPECT_TRUE(instead.isEmpty()) << face;
+            const QString heard = ear.Announcements().Spoken().join(' ') + ear.Announcements().Waiting();
+            EXPECT_FALSE(heard.contains(damagedName)) << heard.toStdString();
         }
     };
     // A miss first, then every pair.
@@ -137,7 +159,7 @@ TEST(DeckPlay, AFiveCardDeckShowsItsFacesAndTheRestStandardWhileTheGameGoesAsEve
 TEST(DeckPlay, ALargeDeckShows26DifferentPicturesDrawnAfreshEachGame) {
     DeckFaces faces;
     std::vector<DeckPicture> pictures;
-    for (int k = 0; k < 30; ++k) pictures.push_back({"n" + std::to_string(k), "s" + std::to_string(k), std::to_string(k)});
+    for (int k = 0; k < 30; ++k) pictures.push_back({"n" + std::to_string(k), "s" + std::to_string(k), "l" + std::to_string(k), std::to_string(k)});
     faces.Choose(pictures);
     std::set<std::set<std::string>> draws;
     for (std::uint64_t seed : {1u, 2u, 3u}) {
@@ -207,11 +229,14 @@ TEST(DeckPlay, TheListChangesOnlyBeforeAGameIsRememberedAndGivesUpAMissingDeck) 
         asking.deckToRemove = [](const QStringList& decks, const QString& current) {
             return decks == QStringList({"Holiday", "Spare"}) ? current : QString();
         };
+        asking.confirmRemove = [](const QString& deck) { return deck == "Spare"; };
+        asking.tell = [&](const QString& text) { told << text; };
         ui.view.Decks()->SetAsking(asking);
         ui.view.Decks()->RemoveDeck();
         EXPECT_EQ(ui.view.Decks()->Chosen(), "Standard");
         EXPECT_FALSE(QFileInfo::exists(DecksFolder() + "/Spare"));
         EXPECT_EQ(static_cast<QComboBox*>(ui.Control("cmbCards"))->count(), 4);
+        EXPECT_EQ(told.size(), 1) << "a removal that went as asked is not told";
     }
     // The deck's folder went away between two runs.
     ASSERT_TRUE(QDir(DecksFolder() + "/Holiday").removeRecursively());
@@ -227,6 +252,171 @@ TEST(DeckPlay, TheListChangesOnlyBeforeAGameIsRememberedAndGivesUpAMissingDeck) 
     const std::string err = captured.Release();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_NE(err.find("\"Holiday\""), std::string::npos) << err;
+}
+
+TEST(DeckPlay, RemovingADeckAsksByNameAndDeletesOnlyWhatTheGameWrote) {
+    MakeDeck("Plain", 2);
+    // A deck with files of the player's own beside its pictures.
+    MakeDeck("Mixed", 2);
+    QImage own(300, 200, QImage::Format_RGB32);
+    own.fill(Qt::darkGreen);
+    ASSERT_TRUE(own.save(DecksFolder() + "/Mixed/Dog.bmp", "BMP"));
+    Write(DecksFolder() + "/Mixed/notes.txt", "mine");
+    // A deck linked by hand to a folder of the player's: even pictures of a
+    // card's size there are the player's.
+    QTemporaryDir holiday;
+    QImage card(49, 73, QImage::Format_RGB32);
+    card.fill(Qt::darkBlue);
+    ASSERT_TRUE(card.save(holiday.path() + "/Beach.bmp", "BMP"));
+    Write(holiday.path() + "/Beach.jpg", "a photo");
+    ASSERT_TRUE(QFile::link(holiday.path(), DecksFolder() + "/Linked"));
+
+    ViewFixture ui(3);
+    ASSERT_EQ(ui.view.Decks()->Store().Names(), QStringList({"Linked", "Mixed", "Plain"}));
+    QString toRemove;
+    bool confirm = false;
+    QStringList asked, told;
+    DeckList::Asking asking;
+    asking.deckToRemove = [&](const QStringList&, const QString&) { return toRemove; };
+    asking.confirmRemove = [&](const QString& deck) {
+        asked << deck;
+        return confirm;
+    };
+    asking.tell = [&](const QString& text) { told << text; };
+    ui.view.Decks()->SetAsking(asking);
+
+    // Asked by its name; answered No, the deck stays.
+    toRemove = "Plain";
+    ASSERT_TRUE(ui.view.Decks()->Choose("Plain"));
+    ui.view.Decks()->RemoveDeck();
+    EXPECT_EQ(asked, QStringList{"Plain"});
+    EXPECT_EQ(ui.view.Decks()->Chosen(), "Plain");
+    EXPECT_EQ(QDir(DecksFolder() + "/Plain").entryList(QDir::Files).size(), 6);
+    confirm = true;
+    ui.view.Decks()->RemoveDeck();
+    EXPECT_FALSE(QFileInfo::exists(DecksFolder() + "/Plain"));
+    EXPECT_EQ(ui.view.Decks()->Chosen(), "Standard");
+    EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+
+    // A link is never followed: the link and all it leads to stay, and the
+    // player is told why.
+    toRemove = "Linked";
+    ui.view.Decks()->RemoveDeck();
+    EXPECT_TRUE(QFileInfo(DecksFolder() + "/Linked").isSymLink());
+    EXPECT_EQ(QDir(holiday.path()).entryList(QDir::Files), QStringList({"Beach.bmp", "Beach.jpg"}));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0], RemovalReport(DeckRemoval::Linked, "Linked", holiday.path()));
+    EXPECT_TRUE(told[0].contains(holiday.path())) << told[0].toStdString();
+
+    // The game's pictures go; the player's own files, and so their folder, stay.
+    toRemove = "Mixed";
+    ui.view.Decks()->RemoveDeck();
+    EXPECT_EQ(QDir(DecksFolder() + "/Mixed").entryList(QDir::Files), QStringList({"Dog.bmp", "notes.txt"}));
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_EQ(told[1], RemovalReport(DeckRemoval::KeptOthers, "Mixed", DecksFolder() + "/Mixed"));
+
+    // A deck whose folder can't be written is said to be still there.
+    if (::geteuid() != 0) {
+        MakeDeck("Locked", 1);
+        QFile::setPermissions(DecksFolder() + "/Locked", QFile::ReadOwner | QFile::ExeOwner);
+        toRemove = "Locked";
+        ui.view.Decks()->RemoveDeck();
+        ASSERT_EQ(told.size(), 3);
+        EXPECT_EQ(told[2], RemovalReport(DeckRemoval::Failed, "Locked", DecksFolder() + "/Locked"));
+        EXPECT_TRUE(ui.view.Decks()->Store().Has("Locked"));
+        QFile::setPermissions(DecksFolder() + "/Locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(DecksFolder() + "/Locked").removeRecursively();
+    }
+    QFile::remove(DecksFolder() + "/Linked");
+    QDir(DecksFolder() + "/Mixed").removeRecursively();
+}
+
+TEST(DeckPlay, TheRemovalDialogNamesTheDeckAndEscapeOrCancelKeepIt) {
+    MakeDeck("Kept", 1);
+    ViewFixture ui(3);
+    DeckList::Asking asking;
+    asking.deckToRemove = [](const QStringList&, const QString&) { return QString("Kept"); };
+    ui.view.Decks()->SetAsking(asking);
+    // Each time the question shows, the answer the player gives.
+    std::vector<std::function<void(QMessageBox*)>> answers = {
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
+        [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); },
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); },  // the default button
+        [](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::DestructiveRole) button->click();
+            }
+        },
+    };
+    QStringList questions;
+    QTimer player;
+    player.setInterval(0);
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || questions.size() >= static_cast<int>(answers.size())) return;
+        questions << box->text();
+        answers[static_cast<std::size_t>(questions.size() - 1)](box);
+    });
+    player.start();
+    for (int k = 0; k < 3; ++k) {
+        ui.view.Decks()->RemoveDeck();
+        EXPECT_TRUE(ui.view.Decks()->Store().Has("Kept")) << "answer " << k;
+    }
+    ui.view.Decks()->RemoveDeck();
+    player.stop();
+    EXPECT_FALSE(ui.view.Decks()->Store().Has("Kept"));
+    EXPECT_EQ(questions, QStringList(4, RemoveConfirmText("Kept")));
+    EXPECT_EQ(RemoveConfirmText("Kept"), "Remove the deck \"Kept\"?");
+}
+
+TEST(DeckPlay, ANameTooLongIsRefusedBeforeAnyPhotoIsRead) {
+    QTemporaryDir photos;
+    QImage photo(400, 300, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(photo.save(photos.path() + "/Dog.jpg"));
+    ViewFixture ui(3);
+    QStringList named, told;
+    DeckList::Asking asking;
+    asking.folder = [&] { return photos.path(); };
+    asking.name = [&](const QString& proposed) {
+        named << proposed;
+        return named.size() == 1 ? QString(61, 'n') : QString("Short");
+    };
+    asking.tell = [&](const QString& text) { told << text; };
+    ui.view.Decks()->SetAsking(asking);
+    ui.view.Decks()->AddPictures();
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_EQ(told[0], DeckNameTooLongText());
+    EXPECT_TRUE(told[0].contains("60")) << told[0].toStdString();
+    // Asked again with what fits.
+    EXPECT_EQ(named[1], QString(60, 'n'));
+    EXPECT_EQ(told[1], "Pictures in the deck \"Short\": 1.");
+    EXPECT_EQ(ui.view.Decks()->Store().Names(), QStringList{"Short"});
+    QDir(DecksFolder() + "/Short").removeRecursively();
+}
+
+// A window at 300 percent on a screen at 200 percent draws a card six times
+// its size: a deck's picture shows its six-fold copy, pixel for pixel.
+TEST(SharpScreen, ADeckPictureAtThreeHundredPercentShowsItsLargestCopy) {
+    MakeDeck("Large", 26);
+    ViewFixture ui(3);
+    if (ui.view.devicePixelRatioF() != 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    ASSERT_TRUE(ui.view.Decks()->Choose("Large"));
+    ui.view.resize(ui.view.width() * 3, ui.view.height() * 3);
+    ASSERT_EQ(ui.view.Zoom().Zoom(), 3.0);
+    ui.Press("cmdNew");
+    ui.Press("cmdDone");
+    ui.ClickCard(0);
+    const std::string& file = ui.form.imgCard[0].file;
+    ASSERT_GT(FaceOfPictureFile(file), 0);
+    const QImage large(ui.view.Decks()->PathInstead(file, 6.0));
+    ASSERT_EQ(large.size(), QSize(294, 438));
+    auto* card = static_cast<PictureWidget*>(ui.Card(0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return card->Picture().size() == QSize(294, 438); }, 5000))
+        << card->Picture().width() << " x " << card->Picture().height();
+    EXPECT_EQ(card->Picture().devicePixelRatio(), 6.0);
+    EXPECT_EQ(card->Picture().toImage().convertToFormat(large.format()), large);
+    QDir(DecksFolder() + "/Large").removeRecursively();
 }
 
 }  // namespace

@@ -24,9 +24,14 @@ QString DeckImportProgressText(const QString& deck);
 QString DeckImportCancelText();
 
 // Makes a deck named `name` of the photos in `folder`, showing a progress bar
-// with a Cancel button while it reads them. Returns the new deck's name, or
-// nothing when it was cancelled or made no deck; `tell` gets the report.
+// with a Cancel button while it reads them. The photos are read on a thread
+// of their own, so the window goes on painting and answering, and Cancel
+// stops the photo being read. Returns the new deck's name, or nothing when it
+// was cancelled or made no deck; `tell` gets the report. `beforePhoto`, if
+// given, runs on the import's thread before each photo, with its number
+// from 0.
 std::optional<QString> RunDeckImport(QWidget* parent, DeckStore& store, const QString& folder, const QString& name,
-                                     const std::function<void(const QString&)>& tell);
+                                     const std::function<void(const QString&)>& tell,
+                                     const std::function<void(int photo)>& beforePhoto = {});
 
 }  // namespace pairon

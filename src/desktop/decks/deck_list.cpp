@@ -10,11 +10,15 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
 #include <cstdio>
 
 #include "game/game_rules.h"
 #include "game/main_form.h"
+#include "decks/deck_import.h"
 #include "files/choices_file.h"
+#include "files/picture_loader.h"
 #include "desktop/decks/deck_import_dialog.h"
 
 namespace pairon {
@@ -31,6 +35,7 @@ QString RemoveQuestion() {
     return Tr(QT_TRANSLATE_NOOP(
         "Decks", "Remove this deck? Its card pictures are deleted; the photos it was made of stay where they are."));
 }
+QString RemoveButtonText() { return Tr(QT_TRANSLATE_NOOP("Decks", "Remove")); }
 QString MissingDeckLine(const QString& deck, const QString& folder) {
     return Tr(QT_TRANSLATE_NOOP("Decks", "Pairon: the deck \"%1\" is no longer in %2; playing with the standard cards."))
         .arg(deck, QDir::toNativeSeparators(folder));
@@ -52,9 +57,43 @@ QString StandardDeckText() { return QCoreApplication::translate("MainWindow", kS
 QString AddPicturesText() { return QCoreApplication::translate("MainWindow", kAddPictures); }
 QString RemoveDeckText() { return QCoreApplication::translate("MainWindow", kRemoveDeck); }
 
+QString DeckNameTooLongText() {
+    return Tr(QT_TRANSLATE_NOOP("Decks", "That name is too long: a deck's name can have at most %1 characters."))
+        .arg(kLongestDeckName);
+}
+
+QString RemoveConfirmText(const QString& deck) {
+    return Tr(QT_TRANSLATE_NOOP("Decks", "Remove the deck \"%1\"?")).arg(deck);
+}
+
+QString RemovalReport(DeckRemoval removal, const QString& deck, const QString& path) {
+    const QString where = QDir::toNativeSeparators(path);
+    switch (removal) {
+        case DeckRemoval::Linked:
+            return Tr(QT_TRANSLATE_NOOP("Decks",
+                                        "The deck \"%1\" was not removed: it is a link to %2, and what lies there is "
+                                        "not Pairon's to delete."))
+                .arg(deck, where);
+        case DeckRemoval::KeptOthers:
+            return Tr(QT_TRANSLATE_NOOP("Decks",
+                                        "The pictures of the deck \"%1\" were removed. Its folder %2 also holds files "
+                                        "Pairon did not make; they are still there."))
+                .arg(deck, where);
+        case DeckRemoval::Failed:
+        case DeckRemoval::NotThere:
+            return Tr(QT_TRANSLATE_NOOP("Decks", "The deck \"%1\" could not be removed from %2.")).arg(deck, where);
+        case DeckRemoval::Removed: break;
+    }
+    return {};
+}
+
 QStringList DeckListTexts() {
-    return {DialogTitle(), NameQuestion(), RemoveQuestion(), MissingDeckLine(QStringLiteral("Holiday"), QStringLiteral("/decks")),
-            DeckImportProgressText(QStringLiteral("Holiday")), DeckImportCancelText()};
+    const QString deck = QStringLiteral("Holiday");
+    return {DialogTitle(), NameQuestion(), RemoveQuestion(), MissingDeckLine(deck, QStringLiteral("/decks")),
+            DeckImportProgressText(deck), DeckImportCancelText(), DeckNameTooLongText(), RemoveConfirmText(deck),
+            RemoveButtonText(), RemovalReport(DeckRemoval::Linked, deck, QStringLiteral("/photos")),
+            RemovalReport(DeckRemoval::KeptOthers, deck, QStringLiteral("/decks/Holiday")),
+            RemovalReport(DeckRemoval::Failed, deck, QStringLiteral("/decks"))};
 }
 
 DeckList::DeckList(QComboBox* list, DeckStore store, QWidget* window)
@@ -75,6 +114,15 @@ DeckList::DeckList(QComboBox* list, DeckStore store, QWidget* window)
                                                    std::max(0, static_cast<int>(decks.indexOf(current))), false, &ok);
         return ok ? name : QString();
     };
+    asking_.confirmRemove = [this](const QString& deck) {
+        // Cancel is the default, and Escape answers it: the deck stays.
+        QMessageBox box(QMessageBox::Question, RemoveDeckText(), RemoveConfirmText(deck), QMessageBox::Cancel, window_);
+        QPushButton* remove = box.addButton(RemoveButtonText(), QMessageBox::DestructiveRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == remove;
+    };
     asking_.tell = [this](const QString& text) {
         QMessageBox::information(window_, DialogTitle(), text);
     };
@@ -83,6 +131,14 @@ DeckList::DeckList(QComboBox* list, DeckStore store, QWidget* window)
 }
 
 DeckList::~DeckList() = default;
+
+void DeckList::SetAsking(Asking asking) {
+    if (asking.folder) asking_.folder = std::move(asking.folder);
+    if (asking.name) asking_.name = std::move(asking.name);
+    if (asking.deckToRemove) asking_.deckToRemove = std::move(asking.deckToRemove);
+    if (asking.confirmRemove) asking_.confirmRemove = std::move(asking.confirmRemove);
+    if (asking.tell) asking_.tell = std::move(asking.tell);
+}
 
 void DeckList::Fill() {
     if (!list_) return;
@@ -106,6 +162,7 @@ bool DeckList::Choose(const QString& name) {
     if (name != QLatin1String(kStandardDeckName) && !store_.Has(name)) return false;
     chosen_ = name;
     faces_.Choose(name == QLatin1String(kStandardDeckName) ? std::vector<DeckPicture>{} : store_.Pictures(name));
+    unloadable_.clear();
     faces_.Deal(seeds_());
     Fill();
     Keep();
@@ -157,7 +214,14 @@ void DeckList::AddPictures() {
     busy_ = true;
     const QString folder = asking_.folder();
     if (!folder.isEmpty()) {
-        const QString name = asking_.name(store_.FreeName(QFileInfo(QDir::cleanPath(folder)).fileName()));
+        QString proposed = store_.FreeName(QFileInfo(QDir::cleanPath(folder)).fileName());
+        if (DeckStore::NameTooLong(proposed)) proposed.truncate(kLongestDeckName);
+        QString name = asking_.name(proposed);
+        // A name too long is refused before any photo is read, and asked again.
+        while (!name.isEmpty() && DeckStore::NameTooLong(name)) {
+            asking_.tell(DeckNameTooLongText());
+            name = asking_.name(name.trimmed().left(kLongestDeckName));
+        }
         if (!name.isEmpty()) {
             const std::optional<QString> made = RunDeckImport(window_, store_, folder, store_.FreeName(name), asking_.tell);
             if (made) Choose(*made);
@@ -172,20 +236,53 @@ void DeckList::RemoveDeck() {
     if (decks.isEmpty()) return;
     busy_ = true;
     const QString name = asking_.deckToRemove(decks, chosen_);
-    if (!name.isEmpty() && store_.Remove(name) && name == chosen_) Choose(QLatin1String(kStandardDeckName));
+    if (!name.isEmpty() && asking_.confirmRemove(name)) {
+        const QString path = store_.PathOf(name);
+        const DeckRemoval removal = store_.Remove(name);
+        if (removal != DeckRemoval::Linked && name == chosen_) Choose(QLatin1String(kStandardDeckName));
+        if (removal != DeckRemoval::Removed) asking_.tell(RemovalReport(removal, name, path));
+    }
     busy_ = false;
     Fill();
 }
 
-QString DeckList::PathInstead(const std::string& file, bool sharp) const {
+namespace {
+
+// The copy of a picture drawn for a picture scale, and its factor.
+std::pair<const std::string*, int> CopyFor(const DeckPicture& picture, double pictureScale) {
+    if (pictureScale <= 1.0) return {&picture.normalPath, 1};
+    if (pictureScale <= kSharpCardFactor || picture.largePath == picture.sharpPath) {
+        return {&picture.sharpPath, kSharpCardFactor};
+    }
+    return {&picture.largePath, kLargeCardFactor};
+}
+
+}  // namespace
+
+QString DeckList::PathInstead(const std::string& file, double pictureScale) const {
     const DeckPicture* picture = faces_.Instead(file);
     if (!picture) return {};
-    return QFile::decodeName(QByteArray::fromStdString(sharp ? picture->sharpPath : picture->normalPath));
+    return QFile::decodeName(QByteArray::fromStdString(*CopyFor(*picture, pictureScale).first));
+}
+
+QPixmap DeckList::PictureInstead(const std::string& file, double pictureScale) {
+    const DeckPicture* picture = faces_.Instead(file);
+    if (!picture) return {};
+    const auto [path, factor] = CopyFor(*picture, pictureScale);
+    QPixmap pixmap = LoadPictureFile(QFile::decodeName(QByteArray::fromStdString(*path)));
+    if (pixmap.isNull()) {
+        unloadable_.insert(picture->normalPath);
+        return {};
+    }
+    unloadable_.erase(picture->normalPath);
+    pixmap.setDevicePixelRatio(factor);
+    return pixmap;
 }
 
 QString DeckList::NameInstead(const std::string& file) const {
     const DeckPicture* picture = faces_.Instead(file);
-    return picture ? QFile::decodeName(QByteArray::fromStdString(picture->name)) : QString();
+    if (!picture || unloadable_.count(picture->normalPath)) return {};
+    return QFile::decodeName(QByteArray::fromStdString(picture->name));
 }
 
 }  // namespace pairon

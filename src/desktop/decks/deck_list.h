@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "decks/deck_store.h"
 #include "pictures/deck_faces.h"
 
 class QComboBox;
+class QPixmap;
 class QWidget;
 
 namespace pairon {
@@ -31,6 +34,7 @@ public:
         std::function<QString()> folder;                         // empty: nothing chosen
         std::function<QString(const QString& proposed)> name;    // empty: cancelled
         std::function<QString(const QStringList& decks, const QString& current)> deckToRemove;
+        std::function<bool(const QString& deck)> confirmRemove;  // false: kept
         std::function<void(const QString&)> tell;
     };
 
@@ -38,7 +42,9 @@ public:
     DeckList(QComboBox* list, DeckStore store, QWidget* window);
     ~DeckList() override;
 
-    void SetAsking(Asking asking) { asking_ = std::move(asking); }
+    // Each question `asking` answers replaces the desktop's dialog for it;
+    // the others keep theirs.
+    void SetAsking(Asking asking);
     // The generator of each deal's pictures; the clock's by default.
     void SetSeeds(std::function<std::uint64_t()> seeds) { seeds_ = std::move(seeds); }
 
@@ -54,11 +60,17 @@ public:
     QString Chosen() const { return chosen_; }
     bool Choose(const QString& name);
 
-    // The picture that shows instead of a standard picture file, as the path
-    // for a screen at 100 percent or a sharp one; empty where the standard
-    // picture shows.
-    QString PathInstead(const std::string& file, bool sharp) const;
-    // What a face that shows a deck's picture reads as; empty otherwise.
+    // The picture that shows instead of a standard picture file, read afresh
+    // from the copy drawn for `pictureScale` (pixels of the screen to a pixel
+    // of the layout) and carrying that copy's factor as its device pixel
+    // ratio; null where the standard picture shows. A copy that can't be
+    // loaded gives null too: the standard picture shows, and the face reads
+    // as the standard one until its picture loads again.
+    QPixmap PictureInstead(const std::string& file, double pictureScale);
+    // The path of that copy; empty where the standard picture shows.
+    QString PathInstead(const std::string& file, double pictureScale) const;
+    // What a face that shows a deck's picture reads as; empty where the
+    // standard picture shows.
     QString NameInstead(const std::string& file) const;
 
     // Runs "Add pictures..." and "Remove deck..." as choosing them does.
@@ -78,6 +90,7 @@ private:
     Asking asking_;
     std::function<std::uint64_t()> seeds_;
     DeckFaces faces_;
+    std::set<std::string> unloadable_;  // the pictures, by their first copy, that did not load
     QString chosen_ = QLatin1String(kStandardDeckName);
     ChoicesFile* choices_ = nullptr;
     bool inGame_ = false;
@@ -90,5 +103,10 @@ QString AddPicturesText();
 QString RemoveDeckText();
 // Every text the list's own dialogs show, in the player's language.
 QStringList DeckListTexts();
+// What the player is told when a typed name is too long for a deck, and
+// when removing a deck did not delete all of it.
+QString DeckNameTooLongText();
+QString RemoveConfirmText(const QString& deck);
+QString RemovalReport(DeckRemoval removal, const QString& deck, const QString& path);
 
 }  // namespace pairon

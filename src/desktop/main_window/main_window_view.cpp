@@ -531,6 +531,9 @@ void MainWindowView::SyncControl(Bound& bound) {
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, Picture>) {
                 if (!ShowPicture(bound, *model)) return;
+                // A deck's picture that could not be loaded shows, and now
+                // reads, as the standard face.
+                SyncAccessibleText(bound);
                 SetShown(widget, model->visible);
             } else if constexpr (std::is_same_v<T, DrawingBox>) {
                 if (!ShowPicture(bound, *model)) return;
@@ -614,7 +617,7 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     const QString path = Untranslated(PicturePath(pictureFolder_.toStdString(), picture.file));
     // A face of the chosen deck shows its picture; one that can't be loaded
     // shows the standard picture instead.
-    if (decks_ && ShowDeckPicture(*widget, decks_->PathInstead(picture.file, sharpPictures_))) return true;
+    if (decks_ && ShowDeckPicture(*widget, picture.file)) return true;
     // Every event that loads a file reads it afresh; the slots that load the
     // same file in one event (a new board's backs) share that one reading.
     for (const auto& [readPath, pixmap] : picturesReadThisEvent_) {
@@ -638,11 +641,9 @@ bool MainWindowView::ShowPicture(Bound& bound, const Picture& picture) {
     return true;
 }
 
-bool MainWindowView::ShowDeckPicture(PictureWidget& widget, const QString& path) {
-    if (path.isEmpty()) return false;
-    QPixmap pixmap = LoadPictureFile(path);
+bool MainWindowView::ShowDeckPicture(PictureWidget& widget, const std::string& file) {
+    const QPixmap pixmap = decks_->PictureInstead(file, zoom_->PictureScale());
     if (pixmap.isNull()) return false;
-    pixmap.setDevicePixelRatio(sharpPictures_ ? kSharpCardFactor : 1);
     widget.SetPicture(pixmap);
     return true;
 }

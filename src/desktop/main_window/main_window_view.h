@@ -126,7 +126,7 @@ private:
     bool Covered(const Bound& panel) const;
     bool ShowPicture(Bound& bound, const Picture& picture);
     // Shows a picture of the chosen deck; false if there is none to show.
-    bool ShowDeckPicture(PictureWidget& widget, const QString& path);
+    bool ShowDeckPicture(PictureWidget& widget, const std::string& file);
     // True on a screen with more than one pixel to a point of the layout.
     bool SharpScreen() const;
     void SyncTimer(TimerLink& link);
