@@ -42,12 +42,15 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# The display is waited for until it answers, however busy the machine.
+answered=""
+for _ in $(seq 1200); do xdotool getmouselocation >/dev/null 2>&1 && { answered=1; break; }; sleep 0.05; done
+[ -n "$answered" ] || { echo "the display did not start"; exit 1; }
 
 "$game" &
 player=$!
 # Keys go to the game's window: there is no window manager to give it the focus.
-timeout 20 xdotool search --sync --name "^Pairon Game$" windowfocus --sync >/dev/null || { echo "the window did not open"; exit 1; }
+timeout 60 xdotool search --sync --name "^Pairon Game$" windowfocus --sync >/dev/null || { echo "the window did not open"; exit 1; }
 
 timeout 240 /usr/bin/python3 "$here/read_window.py"
 status=$?

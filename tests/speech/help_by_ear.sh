@@ -13,7 +13,7 @@ game=$1
 "$game" >/dev/null 2>&1 &
 player=$!
 trap 'kill "$player" 2>/dev/null' EXIT INT TERM
-timeout 30 xdotool search --sync --name "^Pairon Game$" windowactivate --sync >/dev/null 2>&1 ||
+timeout 60 xdotool search --sync --name "^Pairon Game$" windowactivate --sync >/dev/null 2>&1 ||
     { echo "FAILED: the window did not open"; exit 1; }
 
 # What the screen reader spoke from line $1 of its log on, one utterance a
@@ -31,24 +31,23 @@ spoken_since() {
         END { if (said != "") print said }'
 }
 
-# hear KEY PATTERN WHAT: presses KEY and waits a few seconds for an
-# utterance that matches PATTERN (an extended regular expression), then
-# prints the key and what was spoken. With no key, it looks from the start.
+# hear KEY PATTERN WHAT: presses KEY and waits for an utterance after it
+# that matches PATTERN (an extended regular expression), then prints the key
+# and that utterance. With no key, it looks on from the last key. It waits
+# on what the screen reader says, as long as a busy machine may need.
 from=1
 hear() {
     if [ -n "$1" ]; then
         from=$(($(wc -l < "$ORCA_LOG") + 1))
         xdotool key --clearmodifiers "$1"
     fi
-    for _ in $(seq 80); do
-        if spoken_since "$from" | grep -q -E "$2"; then
-            # The rest of the same utterance, to print it whole.
-            sleep 0.3
-            echo "[${1:-start}] $(spoken_since "$from" | grep -v -E "^'(tab|left shift|space|escape|right|left|end|home|return) ?'" |
-                sed "s/{'established'.*//" | cut -c1-150 | tr '\n' ' ')"
+    for _ in $(seq 900); do
+        said=$(spoken_since "$from" | grep -E "$2" | head -n 1)
+        if [ -n "$said" ]; then
+            echo "[${1:-start}] $(echo "$said" | sed "s/{'established'.*//" | cut -c1-150)"
             return 0
         fi
-        sleep 0.1
+        sleep 0.05
     done
     echo "FAILED: after [${1:-start}] never heard $3; heard: $(spoken_since "$from" | tail -n 4 | tr '\n' ' ')"
     exit 1

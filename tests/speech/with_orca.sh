@@ -62,16 +62,25 @@ cleanup() {
         for _ in $(seq 30); do pgrep -P "$terminal" >/dev/null 2>&1 || break; sleep 0.1; done
     fi
     for pid in $pids; do kill "$pid" 2>/dev/null; done
-    sleep 0.2
-    for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
+    # What has not ended a while after being asked to is made to.
+    for pid in $pids; do
+        for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+        kill -9 "$pid" 2>/dev/null
+    done
     [ -n "${PAIRON_KEEP_ORCA_LOG:-}" ] && cp "$ORCA_LOG" "$PAIRON_KEEP_ORCA_LOG" 2>/dev/null
     rm -rf "$home"
 }
 trap cleanup EXIT INT TERM
 
+# Each part is waited for until it answers, however busy the machine.
+ready() {
+    for _ in $(seq 1200); do "$@" && return 0; sleep 0.05; done
+    return 1
+}
+
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids="$! $pids"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+ready xdotool getmouselocation >/dev/null 2>&1 || { echo "the display did not start"; exit 1; }
 openbox >/dev/null 2>&1 &
 pids="$! $pids"
 
@@ -89,7 +98,7 @@ mkdir -p "$home/speech/modules"
 cp /etc/speech-dispatcher/modules/espeak-ng.conf "$home/speech/modules/" 2>/dev/null
 speech-dispatcher -s -t 0 -C "$home/speech" -L "$home/speech" >/dev/null 2>&1 &
 pids="$! $pids"
-for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
+ready test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" || { echo "the speech server did not start"; exit 1; }
 
 # Orca writes its debug log through a buffer that fills before it is
 # written; on a terminal it writes every line at once. So it runs on the
@@ -98,6 +107,12 @@ script -qfec "orca -u '$home/orca' --debug-file /dev/stdout" "$ORCA_LOG" </dev/n
 terminal=$!
 pids="$terminal $pids"
 # Orca is ready once it has said so; on a busy machine that takes a while.
-for _ in $(seq 600); do grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && break; sleep 0.1; done
+orca_ready() {
+    grep -q "SPEECH OUTPUT" "$ORCA_LOG" 2>/dev/null && return 0
+    # One that will not start beside another of this user's says so.
+    grep -q "Another screen reader process is already running" "$ORCA_LOG" 2>/dev/null && return 0
+    return 1
+}
+ready orca_ready || { echo "the screen reader did not start"; exit 1; }
 
 "$@"

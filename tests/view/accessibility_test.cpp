@@ -13,6 +13,8 @@
 #include "pictures/picture_files.h"
 #include "desktop/translation/languages.h"
 #include "desktop/accessibility/accessibility.h"
+#include "desktop/widgets/board_navigator.h"
+#include "desktop/widgets/drop_down.h"
 #include "game/window_layout.h"
 #include "view/view_fixture.h"
 
@@ -140,6 +142,48 @@ TEST(Accessibility, ACardNamesItsPlaceAndOnlyAFaceThatShows) {
     ui.ClickCard(pair[0]);
     ui.ClickCard(pair[1]);
     EXPECT_TRUE(Name(ui.Card(pair[1])).startsWith("Empty place")) << Name(ui.Card(pair[1])).toStdString();
+}
+
+// A screen reader keeps hold of the card it spoke of last and asks after it
+// once that card has left the board, as it does of a list's item once the
+// list is shorter: it is answered, with an empty place nobody can reach,
+// never refused.
+TEST(Accessibility, ItemsThatAreGoneStillAnswerAScreenReader) {
+    ViewFixture ui;
+    ui.Press("cmdNew");
+    ui.Press("cmdDone");
+    BoardNavigator* navigator = ui.view.Board();
+    QAccessibleInterface* board = Accessible(navigator);
+    ASSERT_EQ(board->childCount(), 18);
+    const std::vector<int> pair = SlotsOfFace(ui, ui.form.lstShuffled.Value(0));
+    QAccessibleInterface* card = board->child(navigator->CardOfPosition(pair[1]));
+    ASSERT_NE(card, nullptr);
+    const QAccessible::Id id = QAccessible::uniqueId(card);
+    ui.ClickCard(pair[0]);
+    ui.ClickCard(pair[1]);
+    ASSERT_FALSE(ui.form.imgCard[static_cast<std::size_t>(pair[1])].visible);
+
+    EXPECT_TRUE(card->isValid()) << "the card that left the board is refused to a screen reader";
+    EXPECT_EQ(QAccessible::accessibleInterface(id), card);
+    EXPECT_EQ(card->text(QAccessible::Name),
+              QStringLiteral("Empty place, row %1, column %2").arg(pair[1] / 10 + 1).arg(pair[1] % 10 + 1));
+    EXPECT_TRUE(card->state().invisible);
+    EXPECT_FALSE(card->state().focusable);
+    EXPECT_FALSE(card->state().focused);
+    EXPECT_EQ(board->childCount(), 16);
+    EXPECT_EQ(board->indexOfChild(card), -1) << "it is no longer among the board's cards";
+    EXPECT_EQ(card->parent(), board);
+
+    DropDownWidget list;
+    list.addItems({"Standard", "Holiday", "Garden"});
+    QAccessibleInterface* item = Accessible(&list)->child(2);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(QAccessible::Name), "Garden");
+    list.removeItem(2);
+    EXPECT_TRUE(item->isValid()) << "the item past the end of a shortened list is refused to a screen reader";
+    EXPECT_TRUE(item->text(QAccessible::Name).isEmpty());
+    EXPECT_TRUE(item->state().invisible);
+    EXPECT_FALSE(item->state().selected);
 }
 
 TEST(Accessibility, FacesAreNamedFromThePictureFileShown) {

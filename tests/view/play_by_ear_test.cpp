@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QSlider>
 
 #include "core/soak_events.h"
 #include "game/game_rules.h"
 #include "opponent/opponent.h"
 #include "desktop/accessibility/accessibility.h"
 #include "desktop/widgets/board_navigator.h"
+#include "desktop/speech/announcer.h"
 #include "desktop/speech/play_by_ear.h"
 #include "view/view_fixture.h"
 
@@ -111,6 +114,117 @@ TEST(PlayByEar, AGameAgainstTheComputerIsToldWithoutChangingTheGameOrAPixel) {
     // reads them from then on.
     EXPECT_TRUE(SpokenState(t.heard.form).contains(QLatin1String("Scores: ")));
     EXPECT_TRUE(t.Spoken().back().endsWith(SpokenState(t.heard.form))) << t.Spoken().back().toStdString();
+}
+
+// What waits for the screen reader is said in the order it came, as one
+// utterance once the last one has had its time; what the player's own key
+// did is said at once in its place, and what the screen reader says of its
+// own accord is waited for.
+TEST(PlayByEar, WaitingSentencesAreSaidInTheOrderTheyCame) {
+    QWidget window;
+    Announcer announcer(&window);
+    announcer.AssumeScreenReader(true);
+    const QString pick = QStringLiteral("Computer turns up row 1, column 1: star.");
+    announcer.SayNext(pick);
+    ASSERT_EQ(announcer.Spoken(), QStringList{pick}) << "nothing was being said, so it is said at once";
+    announcer.SayNext(QStringLiteral("No pair."));
+    announcer.SayNext(QString());
+    announcer.SayNext(QStringLiteral("Your turn, Ann."));
+    EXPECT_EQ(announcer.Waiting(), "No pair. Your turn, Ann.");
+    EXPECT_EQ(announcer.Spoken().size(), 1) << "the pick is not cut short";
+    EXPECT_GT(announcer.TimeToQuiet(), Announcer::SpeakingTime(announcer.Waiting()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return announcer.Waiting().isEmpty(); }, 30000));
+    EXPECT_EQ(announcer.Spoken(), QStringList({pick, "No pair. Your turn, Ann."}));
+    EXPECT_EQ(announcer.Given(), QStringList({pick, "No pair.", "Your turn, Ann."}));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("announcement"))->text(), "No pair. Your turn, Ann.");
+
+    // The player's key cuts the screen reader short: its answer goes first,
+    // and what waited is not said after it.
+    announcer.SayNext(QStringLiteral("A pair for Computer!"));
+    ASSERT_FALSE(announcer.Waiting().isEmpty());
+    announcer.SayNow(QStringLiteral("Please wait: the computer is playing."));
+    EXPECT_TRUE(announcer.Waiting().isEmpty());
+    EXPECT_EQ(announcer.Spoken().back(), "Please wait: the computer is playing.");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return announcer.TimeToQuiet() == 0; }, 30000));
+
+    // A control that took the focus is spoken first; what comes next waits for it.
+    announcer.Hold(QStringLiteral("Card, row 1, column 1, face down"));
+    announcer.SayNext(QStringLiteral("Ann plays first."));
+    EXPECT_EQ(announcer.Waiting(), "Ann plays first.");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return announcer.Waiting().isEmpty(); }, 30000));
+    EXPECT_EQ(announcer.Spoken().back(), "Ann plays first.");
+}
+
+// With a screen reader listening, the computer turns no card while what it
+// did last is still being said, so each of its cards is heard on its own;
+// the turn coming back to the player is said as it happens. With nobody
+// listening the computer keeps its pace.
+TEST(PlayByEar, TheComputerWaitsUntilWhatItDidHasBeenHeard) {
+    for (const bool listening : {true, false}) {
+        SCOPED_TRACE(listening ? "a screen reader listening" : "nobody listening");
+        ViewFixture f(11);
+        // Hears each event before the game's voice does, and after it.
+        struct Watch : HappeningListener {
+            std::function<void(const std::vector<Happening>&)> heard;
+            void Heard(const std::vector<Happening>& happenings, const MainForm&) override { heard(happenings); }
+        } before, after;
+        f.view.Listen(&before);
+        PlayByEar ear(f.view);
+        ear.Announcements().AssumeScreenReader(listening);
+        f.view.Listen(&after);
+        const Announcer& voice = ear.Announcements();
+        int picks = 0;
+        int picksWhileSpeaking = 0;
+        bool turnCameBack = false;
+        before.heard = [&](const std::vector<Happening>& happenings) {
+            for (const Happening& h : happenings) {
+                if (h.kind != HappeningKind::CardShown || !h.computer) continue;
+                ++picks;
+                if (voice.TimeToQuiet() > 0) ++picksWhileSpeaking;
+            }
+        };
+        after.heard = [&](const std::vector<Happening>& happenings) {
+            for (const Happening& h : happenings) {
+                if (h.kind != HappeningKind::Missed || !h.computer || h.nextSeat != 0) continue;
+                turnCameBack = true;
+                if (!listening) continue;
+                EXPECT_TRUE(voice.Waiting().isEmpty()) << voice.Waiting().toStdString();
+                ASSERT_FALSE(voice.Spoken().isEmpty());
+                // The computer's last card, then whose turn it is now.
+                EXPECT_TRUE(voice.Spoken().back().startsWith("Computer turns up row "));
+                EXPECT_TRUE(voice.Spoken().back().endsWith("No pair. Your turn, Player 1."))
+                    << voice.Spoken().back().toStdString();
+            }
+        };
+
+        static_cast<QComboBox*>(f.Control("cmbWidth"))->setCurrentText("4");
+        static_cast<QComboBox*>(f.Control("cmbHeight"))->setCurrentText("2");
+        static_cast<QComboBox*>(f.Control("cmbPlayers"))->setCurrentText("2");
+        f.Press("cmdNew");
+        static_cast<QComboBox*>(f.Control("cmbPlayerType", 1))->setCurrentIndex(1);
+        // "Shocking": every pick at random, so its turn soon comes back.
+        static_cast<QComboBox*>(f.Control("cmbComputerLevel", 1))->setCurrentIndex(4);
+        f.Press("cmdDone");
+        // The shortest pauses: the computer would play at once.
+        static_cast<QSlider*>(f.Control("sldSpeed"))->setValue(1);
+        // Two cards that differ: the computer plays next.
+        int second = 1;
+        while (f.form.lstShuffled.Value(static_cast<std::size_t>(second)) == f.form.lstShuffled.Value(0)) ++second;
+        f.ClickCard(0);
+        f.ClickCard((second / 4) * 10 + second % 4);
+        ASSERT_EQ(f.form.lblPlayerTurn.text, kComputerName);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return turnCameBack || f.form.fraOutcome.visible; }, 120000));
+
+        ASSERT_GE(picks, 2);
+        if (listening) {
+            EXPECT_EQ(picksWhileSpeaking, 0) << "the computer turned a card while its last was still being said";
+            for (const QString& said : voice.Spoken()) {
+                EXPECT_LE(said.count(QLatin1String("Computer turns up")), 1) << said.toStdString();
+            }
+        } else {
+            EXPECT_GT(picksWhileSpeaking, 0) << "with nobody listening the computer waited all the same";
+        }
+    }
 }
 
 }  // namespace

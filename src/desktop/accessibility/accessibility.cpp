@@ -39,7 +39,9 @@ class ListValueAccessible : public WidgetItemAccessible {
 public:
     ListValueAccessible(DropDownWidget* list, int item) : WidgetItemAccessible(list), list_(list), item_(item) {}
 
-    bool isValid() const override { return list_ && item_ < list_->count(); }
+    // Answers while its list is there, also once the list has grown shorter
+    // than this item: then as an empty item nobody can reach.
+    bool isValid() const override { return !list_.isNull(); }
     QString text(QAccessible::Text which) const override {
         return list_ && which == QAccessible::Name ? list_->itemText(item_) : QString();
     }
@@ -48,6 +50,7 @@ public:
     }
     QAccessible::State state() const override {
         if (!list_) return ItemState(false, false, true);
+        if (item_ >= list_->count()) return GoneState();
         const bool current = list_->currentIndex() == item_;
         return ItemState(current, current && list_->hasFocus() && !list_->PopupOpen(), !current || !list_->isVisible());
     }

@@ -16,13 +16,17 @@ public:
     CardItemAccessible(BoardNavigator* board, int position)
         : WidgetItemAccessible(board), board_(board), position_(position) {}
 
-    bool isValid() const override { return board_ && board_->Shown(position_); }
+    // An item answers for as long as its board is there: a screen reader
+    // still holding the card it last spoke of asks after it when the card
+    // has left the board, and hears of an empty place then.
+    bool isValid() const override { return !board_.isNull(); }
     QString text(QAccessible::Text which) const override {
         return board_ && which == QAccessible::Name ? board_->CardName(position_) : QString();
     }
     QRect rect() const override { return board_ ? board_->CardScreenRect(position_) : QRect(); }
     QAccessible::State state() const override {
         if (!board_) return ItemState(false, false, true);
+        if (!board_->Shown(position_)) return GoneState();
         const bool marked = board_->Marked() == position_;
         return ItemState(marked, marked && board_->hasFocus(),
                          !board_->Shown(position_) || !board_->isVisible() || !board_->isEnabled());

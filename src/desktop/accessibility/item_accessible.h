@@ -44,6 +44,16 @@ protected:
         return state;
     }
 
+    // The state of an item that is no longer there to be reached, such as a
+    // card that left the board: hidden, neither focused nor selectable.
+    QAccessible::State GoneState() const {
+        QAccessible::State state;
+        state.invisible = true;
+        state.offscreen = true;
+        state.invalid = !owner_;
+        return state;
+    }
+
 private:
     QPointer<QWidget> owner_;
 };

@@ -97,13 +97,13 @@ void SetShown(QWidget* widget, bool visible) {
 }  // namespace
 
 MainWindowView::MainWindowView(MainForm& form, QString pictureFolder, ChoicesFile* choices, QWidget* parent)
-    : QWidget(parent), form_(form), pictureFolder_(std::move(pictureFolder)), choices_(choices) {
-    cardTimer_.model = &form_.tmrCardDelay;
-    computerTimer_.model = &form_.tmrComputerDelay;
-    for (TimerLink* link : {&cardTimer_, &computerTimer_}) link->timer.setTimerType(Qt::PreciseTimer);
-    connect(&cardTimer_.timer, &QTimer::timeout, this, [this] { Handle([this] { tmrCardDelay_Timer(form_); }); });
-    connect(&computerTimer_.timer, &QTimer::timeout, this,
-            [this] { Handle([this] { tmrComputerDelay_Timer(form_); }); });
+    : QWidget(parent),
+      form_(form),
+      pictureFolder_(std::move(pictureFolder)),
+      choices_(choices),
+      timers_(
+          form_, [this] { Handle([this] { tmrCardDelay_Timer(form_); }); },
+          [this] { Handle([this] { tmrComputerDelay_Timer(form_); }); }) {
 
     setWindowTitle(MainWindowCaption());
     QIcon icon;
@@ -470,11 +470,9 @@ void MainWindowView::Sync() {
     }
     if (form_.fraOutcome.visible && !outcomeShown_) FocusOutcome(focus);
     outcomeShown_ = form_.fraOutcome.visible;
-    SyncTimer(cardTimer_);
-    SyncTimer(computerTimer_);
+    timers_.Sync();
     if (form_.exitRequested) {
-        cardTimer_.timer.stop();
-        computerTimer_.timer.stop();
+        timers_.Stop();
         if (help_) help_->close();
         if (choices_) choices_->Save(form_);
         QApplication::quit();
@@ -648,21 +646,9 @@ bool MainWindowView::ShowDeckPicture(PictureWidget& widget, const std::string& f
     return true;
 }
 
-void MainWindowView::SyncTimer(TimerLink& link) {
-    if (!link.model->enabled) {
-        link.timer.stop();
-        return;
-    }
-    if (!link.timer.isActive() || link.run != link.model->run) {
-        link.run = link.model->run;
-        link.timer.start(link.model->interval);
-    }
-}
-
 void MainWindowView::Fail(const QString& path) {
     failed_ = true;
-    cardTimer_.timer.stop();
-    computerTimer_.timer.stop();
+    timers_.Stop();
     failureMessage_ = PictureFailureMessage(path);
     std::fprintf(stderr, "%s\n", failureMessage_.toLocal8Bit().constData());
     std::fflush(stderr);

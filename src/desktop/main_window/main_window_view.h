@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/main_window/game_timers.h"
 #include "game/happenings.h"
 #include "game/main_form.h"
 #include "game/window_layout.h"
@@ -69,6 +70,9 @@ public:
 
     void cmdHelp_Click();
 
+    // The game's timers; the computer's tick can be held back through them.
+    GameTimers& Timers() { return timers_; }
+
     // The "Cards" list, which decides what each face shows.
     DeckList* Decks() const { return decks_; }
 
@@ -99,12 +103,6 @@ private:
         bool namedVisible = false;
         bool named = false;
     };
-    struct TimerLink {
-        Timer* model;
-        QTimer timer;
-        unsigned run = 0;
-    };
-
     void BuildWidgets();
     void BuildControl(const ControlLayout& layout);
     // Builds the controls of the panels hidden at start-up.
@@ -129,7 +127,6 @@ private:
     bool ShowDeckPicture(PictureWidget& widget, const std::string& file);
     // True on a screen with more than one pixel to a point of the layout.
     bool SharpScreen() const;
-    void SyncTimer(TimerLink& link);
     // Moves the keyboard focus to the outcome as it appears, when the focus
     // (as it was before the board emptied) was on the board or nowhere.
     void FocusOutcome(QWidget* focus);
@@ -144,8 +141,7 @@ private:
     std::vector<const ControlLayout*> unbuilt_;
     bool remainderQueued_ = false;
     bool sharpPictures_ = false;  // the pictures shown are those for a sharp screen
-    TimerLink cardTimer_;
-    TimerLink computerTimer_;
+    GameTimers timers_;
     QPointer<HelpWindow> help_;
     BoardNavigator* board_ = nullptr;
     DeckList* decks_ = nullptr;

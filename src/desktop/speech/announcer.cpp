@@ -12,6 +12,8 @@ namespace {
 // ends every utterance.
 constexpr qint64 kMillisecondsPerCharacter = 65;
 constexpr qint64 kPauseMilliseconds = 350;
+// The screen reader says what speaks before what it says: "notification".
+constexpr qint64 kNotificationWord = 13 * kMillisecondsPerCharacter;
 // Nobody wants to hear what has waited longer than this: it is said at once
 // when the estimate runs long.
 constexpr qint64 kLongestWait = 6000;
@@ -81,6 +83,16 @@ void Announcer::Hold(const QString& text) {
     }
 }
 
+qint64 Announcer::TimeToQuiet() const {
+    qint64 left = std::max<qint64>(0, busyUntil_ - clock_.elapsed());
+    if (!waiting_.isEmpty()) {
+        // What waits is said when its timer runs out, then takes its own time.
+        left = (timer_.isActive() ? std::max(0, timer_.remainingTime()) : 0) + SpeakingTime(waiting_) +
+               kNotificationWord;
+    }
+    return left;
+}
+
 void Announcer::SpeakWaiting() {
     timer_.stop();
     if (waiting_.isEmpty()) return;
@@ -88,7 +100,7 @@ void Announcer::SpeakWaiting() {
 }
 
 void Announcer::Speak(const QString& text) {
-    busyUntil_ = clock_.elapsed() + SpeakingTime(text);
+    busyUntil_ = clock_.elapsed() + SpeakingTime(text) + kNotificationWord;
     Keep(spoken_, text);
     // With no screen reader listening there is nobody to show it to.
     if (!ScreenReaderListening()) return;

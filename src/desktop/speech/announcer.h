@@ -43,6 +43,9 @@ public:
 
     // The utterance waiting to be spoken, if any.
     const QString& Waiting() const { return waiting_; }
+    // About how long, in milliseconds, until all that was given has been
+    // heard: what is being said and what waits after it. 0 once it is quiet.
+    qint64 TimeToQuiet() const;
     // The latest utterances spoken, and the latest texts given to be said,
     // oldest first, for whoever checks them.
     const QStringList& Spoken() const { return spoken_; }

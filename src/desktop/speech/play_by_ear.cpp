@@ -47,12 +47,22 @@ PlayByEar::PlayByEar(MainWindowView& view) : view_(view), announcer_(&view) {
         connect(board, &BoardNavigator::markStayed, this,
                 [this, board](int position) { announcer_.SayNow(board->CardName(position)); });
     }
+    // The computer's next card waits until what it did last has been heard.
+    view_.Timers().HoldComputerWhile([this] { return ComputerWait(); });
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 PlayByEar::~PlayByEar() {
     QCoreApplication::instance()->removeEventFilter(this);
+    view_.Timers().HoldComputerWhile({});
     view_.StopListening(this);
+}
+
+qint64 PlayByEar::ComputerWait() const {
+    // Nobody listens, or the tick makes no move of the computer's: it keeps
+    // its time.
+    if (!announcer_.ScreenReaderListening() || view_.Form().lblPlayerTurn.text != kComputerName) return 0;
+    return announcer_.TimeToQuiet();
 }
 
 bool PlayByEar::eventFilter(QObject* watched, QEvent* event) {

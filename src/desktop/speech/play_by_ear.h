@@ -40,6 +40,8 @@ private:
     void Say(const QString& text);
     Words SpokenFace(int face) const;
     void BoardKeyPressed();
+    // How long the computer's next move waits for the screen reader.
+    qint64 ComputerWait() const;
 
     MainWindowView& view_;
     Announcer announcer_;
