@@ -144,7 +144,9 @@ public:
         for (const QAudioDevice& device : QMediaDevices::audioOutputs()) {
             if (device.id() == id) output = device;
         }
-        if (output == output_) return;
+        // No output at all (the sound server went away): nothing to follow,
+        // and the streams there are stay as they are.
+        if (output.isNull() || output == output_) return;
         output_ = output;
         for (auto& voices : voices_) {
             for (auto& voice : voices) voice->UseOutput(output_);
