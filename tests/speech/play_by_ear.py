@@ -393,6 +393,8 @@ def main():
         status = 0
     except (Failure, subprocess.SubprocessError) as failure:
         print("FAILED: %s" % failure)
+        # What led to it, for whoever reads the test's output.
+        print("the game as heard, to the end:\n" + "\n".join(ear.transcript[-40:]))
     finally:
         if transcript_path:
             with open(transcript_path, "w") as out:
