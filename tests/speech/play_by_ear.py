@@ -36,9 +36,12 @@ KEY_ECHO = re.compile(r"^(tab|left shift|space|return|right|left|up|down|home|en
 # The longest wait for the screen reader to say what a key brought: a bound
 # on waiting for it, long enough for a machine busy with other work.
 PATIENCE = 45.0
-# An ordinary speaking rate, in characters a second: what the computer did
-# must have had this long to be heard before its next card turns.
-SPEAKING_RATE = 15.0
+# The screen reader's speaking rate at its default setting, some 170 words a
+# minute, in characters a second: what the computer did must have had this
+# long to be heard before its next card turns. The times are read from when
+# the screen reader was told, which a busy machine may delay by a few tenths
+# of a second.
+SPEAKING_RATE = 16.0
 
 
 class Failure(Exception):
@@ -390,6 +393,8 @@ def main():
         status = 0
     except (Failure, subprocess.SubprocessError) as failure:
         print("FAILED: %s" % failure)
+        # What led to it, for whoever reads the test's output.
+        print("the game as heard, to the end:\n" + "\n".join(ear.transcript[-40:]))
     finally:
         if transcript_path:
             with open(transcript_path, "w") as out:
