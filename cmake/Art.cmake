@@ -1,8 +1,15 @@
 # Every picture is drawn by our own program at build time: the picture files
 # go beside the game, the pictures the window layout carries are built into it.
-file(GLOB PAIRON_ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/art/*.cpp)
-list(FILTER PAIRON_ART_SOURCES EXCLUDE REGEX ".*/draw_pictures\\.cpp$")
-add_library(pairon_art STATIC ${PAIRON_ART_SOURCES})
+set(art_dir ${CMAKE_SOURCE_DIR}/art)
+add_library(pairon_art STATIC
+  ${art_dir}/paint_kit.cpp
+  ${art_dir}/card_faces.cpp
+  ${art_dir}/card_backs.cpp
+  ${art_dir}/board_backgrounds.cpp
+  ${art_dir}/result_pictures.cpp
+  ${art_dir}/layout_pictures.cpp
+  ${art_dir}/picture_art.cpp
+)
 target_include_directories(pairon_art PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(pairon_art PUBLIC Qt6::Gui)
 

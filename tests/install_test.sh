@@ -40,7 +40,10 @@ for picture in $pictures; do
 done
 # And the sound cues, and the module that plays them.
 [ -s "$(dirname "$game")/pairon-sound.so" ] || fail "pairon-sound.so is not beside the game"
-for cue in CardUp.wav Pair.wav Miss.wav TurnBack.wav Winner.wav Draw.wav Alone.wav BadLuck.wav; do
+# The cues are those of the game's table of cues.
+cues=$(sed -n 's/.*"\([A-Za-z0-9]*\.wav\)".*/\1/p' "$(dirname "$0")/../src/sounds/sound_cues.h")
+[ -n "$cues" ] || fail "no sound cue is named in src/sounds/sound_cues.h"
+for cue in $cues; do
     [ -s "$(dirname "$game")/$cue" ] || fail "$cue is not beside the game"
 done
 

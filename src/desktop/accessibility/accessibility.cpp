@@ -18,26 +18,11 @@
 #include "desktop/accessibility/item_accessible.h"
 #include "desktop/translation/translation.h"
 #include "game/window_layout.h"
+#include "window/wording.h"
 
 namespace pairon {
 
 namespace {
-
-// What the faces show, face 1 first.
-constexpr std::array<const char*, kCardFaces> kFaceNames = {
-    QT_TRANSLATE_NOOP("Accessibility", "circle"),     QT_TRANSLATE_NOOP("Accessibility", "square"),
-    QT_TRANSLATE_NOOP("Accessibility", "triangle"),   QT_TRANSLATE_NOOP("Accessibility", "diamond"),
-    QT_TRANSLATE_NOOP("Accessibility", "star"),       QT_TRANSLATE_NOOP("Accessibility", "heart"),
-    QT_TRANSLATE_NOOP("Accessibility", "hexagon"),    QT_TRANSLATE_NOOP("Accessibility", "cross"),
-    QT_TRANSLATE_NOOP("Accessibility", "crescent"),   QT_TRANSLATE_NOOP("Accessibility", "arrow"),
-    QT_TRANSLATE_NOOP("Accessibility", "ring"),       QT_TRANSLATE_NOOP("Accessibility", "spiral"),
-    QT_TRANSLATE_NOOP("Accessibility", "lightning bolt"), QT_TRANSLATE_NOOP("Accessibility", "flower"),
-    QT_TRANSLATE_NOOP("Accessibility", "drop"),       QT_TRANSLATE_NOOP("Accessibility", "leaf"),
-    QT_TRANSLATE_NOOP("Accessibility", "key"),        QT_TRANSLATE_NOOP("Accessibility", "bell"),
-    QT_TRANSLATE_NOOP("Accessibility", "anchor"),     QT_TRANSLATE_NOOP("Accessibility", "sun"),
-    QT_TRANSLATE_NOOP("Accessibility", "umbrella"),   QT_TRANSLATE_NOOP("Accessibility", "house"),
-    QT_TRANSLATE_NOOP("Accessibility", "fish"),       QT_TRANSLATE_NOOP("Accessibility", "fir tree"),
-    QT_TRANSLATE_NOOP("Accessibility", "crown"),      QT_TRANSLATE_NOOP("Accessibility", "music note")};
 
 QString Tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
@@ -192,10 +177,7 @@ QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* obj
 
 }  // namespace
 
-QString FaceName(int face) {
-    if (face < 1 || face > kCardFaces) return {};
-    return Tr(kFaceNames[static_cast<std::size_t>(face - 1)]);
-}
+QString FaceName(int face) { return Rendered(FaceWords(face)); }
 
 QString CardSlotName(int position, const Picture& picture, const QString& deckFace) {
     const int row = position / kBoardColumns + 1;

@@ -17,68 +17,6 @@ namespace pairon {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Speech", text); }
-
-QString SeatName(const MainForm& form, int seat) {
-    if (seat < 0 || seat >= kSeats) return {};
-    return ShownName(form.lblPlayer[static_cast<std::size_t>(seat)].text);
-}
-
-QString Place(int position) {
-    return Tr(QT_TRANSLATE_NOOP("Speech", "row %1, column %2"))
-        .arg(position / kBoardColumns + 1)
-        .arg(position % kBoardColumns + 1);
-}
-
-QString Joined(const QStringList& sentences) {
-    QStringList kept = sentences;
-    kept.removeAll(QString());
-    return kept.join(QLatin1Char(' '));
-}
-
-QString Outcome(const MainForm& form) { return SpokenOutcome(form).join(QLatin1Char(' ')); }
-
-QString Sentence(const Happening& h, const MainForm& form, const FaceNames& faceName) {
-    switch (h.kind) {
-        case HappeningKind::GameDealt:
-            return Tr(QT_TRANSLATE_NOOP("Speech", "New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done."))
-                .arg(BoardWidth(form))
-                .arg(BoardHeight(form));
-        case HappeningKind::PlayStarted:
-            if (h.computer) return Tr(QT_TRANSLATE_NOOP("Speech", "The computer plays first. F2 tells the score."));
-            return Tr(QT_TRANSLATE_NOOP("Speech", "%1 plays first. F2 tells the score.")).arg(SeatName(form, h.nextSeat));
-        case HappeningKind::CardShown:
-            if (h.computer) {
-                return Tr(QT_TRANSLATE_NOOP("Speech", "Computer turns up %1: %2."))
-                    .arg(Place(h.position), faceName ? faceName(h.face) : FaceName(h.face));
-            }
-            return Tr(QT_TRANSLATE_NOOP("Speech", "%1.")).arg(faceName ? faceName(h.face) : FaceName(h.face));
-        case HappeningKind::PairFound:
-            if (h.pairsLeft <= 0) {
-                return Tr(QT_TRANSLATE_NOOP("Speech", "A pair for %1! Score: %2."))
-                    .arg(SeatName(form, h.seat))
-                    .arg(h.score);
-            }
-            return Tr(QT_TRANSLATE_NOOP("Speech", "A pair for %1! Score: %2. Pairs left: %3."))
-                .arg(SeatName(form, h.seat))
-                .arg(h.score)
-                .arg(h.pairsLeft);
-        case HappeningKind::Missed:
-            if (SeatCount(form) == 1) return Tr(QT_TRANSLATE_NOOP("Speech", "No pair."));
-            if (form.lblPlayer[static_cast<std::size_t>(h.nextSeat)].text == kComputerName) {
-                return Tr(QT_TRANSLATE_NOOP("Speech", "No pair. The computer plays now."));
-            }
-            return Tr(QT_TRANSLATE_NOOP("Speech", "No pair. Your turn, %1.")).arg(SeatName(form, h.nextSeat));
-        case HappeningKind::CardsTurnedBack: return {};
-        case HappeningKind::GameWon:
-        case HappeningKind::GameDrawn:
-        case HappeningKind::GameFinished: return Outcome(form);
-        case HappeningKind::GameLeft:
-            return Tr(QT_TRANSLATE_NOOP("Speech", "The game is over. Choose the board, then press New Game."));
-    }
-    return {};
-}
-
 bool GameOver(const std::vector<Happening>& happenings) {
     for (const Happening& h : happenings) {
         if (h.kind == HappeningKind::GameWon || h.kind == HappeningKind::GameDrawn ||
@@ -91,22 +29,11 @@ bool GameOver(const std::vector<Happening>& happenings) {
 
 }  // namespace
 
-QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceNames& faceName) {
-    QStringList sentences;
-    for (const Happening& h : happenings) sentences << Sentence(h, form, faceName);
-    return Joined(sentences);
+QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceWordsOf& faceWords) {
+    return Spoken(HappeningsWords(happenings, form, faceWords));
 }
 
-QString SpokenState(const MainForm& form) {
-    if (form.cmdNew.caption != kEndGameCaption) {
-        return Tr(QT_TRANSLATE_NOOP("Speech", "No game is on. Choose the board, then press New Game."));
-    }
-    if (form.fraPlayers.visible) return Tr(QT_TRANSLATE_NOOP("Speech", "Enter the players, then press Done."));
-    if (form.fraOutcome.visible) return Outcome(form);
-    return Tr(QT_TRANSLATE_NOOP("Speech", "%1 to play. Scores: %2. Pairs left: %3."))
-        .arg(ShownName(form.lblPlayerTurn.text), SpokenScores(form))
-        .arg(WholeValue(form.lblPairs.text));
-}
+QString SpokenState(const MainForm& form) { return Spoken(StateWords(form)); }
 
 PlayByEar::PlayByEar(MainWindowView& view) : view_(view), announcer_(&view) {
     view_.Listen(this);
@@ -158,25 +85,25 @@ void PlayByEar::BoardKeyPressed() {
     BoardNavigator* board = view_.Board();
     const int marked = board ? board->Marked() : -1;
     if (form.lblPlayerTurn.text == kComputerName) {
-        announcer_.SayNow(Tr(QT_TRANSLATE_NOOP("Speech", "Please wait: the computer is playing.")));
+        announcer_.SayNow(Rendered(ComputerPlayingWords()));
     } else if (marked >= 0 && FaceOfPictureFile(form.imgCard[static_cast<std::size_t>(marked)].file) > 0) {
         // The card the player turned up last: it is up already.
         announcer_.SayNow(board->CardName(marked));
     } else {
         // The key only ended the computer's pause before the player's turn.
-        announcer_.SayNow(Tr(QT_TRANSLATE_NOOP("Speech", "Press again to turn up a card.")));
+        announcer_.SayNow(Rendered(PressAgainWords()));
     }
 }
 
-QString PlayByEar::SpokenFace(int face) const {
+Words PlayByEar::SpokenFace(int face) const {
     // A face that shows a picture of the player's deck is named after it.
     const QString deckFace = view_.Decks() ? view_.Decks()->NameInstead(CardFaceFile(face)) : QString();
-    return deckFace.isEmpty() ? FaceName(face) : deckFace;
+    return deckFace.isEmpty() ? FaceWords(face) : AsItIs(deckFace.toStdString());
 }
 
 void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& form) {
     if (playerInput_) inputHeard_ = inputs_;
-    const FaceNames faceName = [this](int face) { return SpokenFace(face); };
+    const FaceWordsOf faceWords = [this](int face) { return SpokenFace(face); };
     for (const Happening& h : happenings) {
         if (h.kind != HappeningKind::PlayStarted || h.computer) continue;
         // The first player is a human: with a screen reader listening, the
@@ -186,13 +113,13 @@ void PlayByEar::Heard(const std::vector<Happening>& happenings, const MainForm& 
             board->setFocus(Qt::OtherFocusReason);
             announcer_.Hold(board->accessibleName() + board->accessibleDescription());
         }
-        announcer_.SayNext(SpokenHappenings(happenings, form, faceName));
+        announcer_.SayNext(SpokenHappenings(happenings, form, faceWords));
         return;
     }
-    QString text = SpokenHappenings(happenings, form, faceName);
+    QString text = SpokenHappenings(happenings, form, faceWords);
     if (text.isEmpty() && playerInput_ && happenings.front().kind == HappeningKind::CardsTurnedBack) {
         // The player's key only turned the cards of the miss back.
-        text = Tr(QT_TRANSLATE_NOOP("Speech", "The cards are face down again. Press again to turn up a card."));
+        text = Rendered(TurnedBackWords());
     }
     if (text.isEmpty()) return;
     // The end is said at once: nothing comes after it to wait for.

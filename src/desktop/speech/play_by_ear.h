@@ -8,6 +8,7 @@
 
 #include "game/happenings.h"
 #include "desktop/speech/announcer.h"
+#include "window/wording.h"
 
 namespace pairon {
 
@@ -37,7 +38,7 @@ protected:
 
 private:
     void Say(const QString& text);
-    QString SpokenFace(int face) const;
+    Words SpokenFace(int face) const;
     void BoardKeyPressed();
 
     MainWindowView& view_;
@@ -49,13 +50,10 @@ private:
     unsigned inputHeard_ = 0;
 };
 
-// What a face is called when it is turned up; the face's standard name
-// where none is given.
-using FaceNames = std::function<QString(int face)>;
-
 // The sentences for what one event did, in the player's language; empty when
 // there is nothing to say.
-QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form, const FaceNames& faceName = {});
+QString SpokenHappenings(const std::vector<Happening>& happenings, const MainForm& form,
+                         const FaceWordsOf& faceWords = {});
 
 // Whose turn it is, every seat's score and the pairs remaining; in the setup
 // what to do next; after the last pair the outcome.

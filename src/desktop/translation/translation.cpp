@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "game/game_rules.h"
-#include "game/numbers.h"
 #include "game/window_layout.h"
+#include "window/wording.h"
 
 namespace pairon {
 
@@ -58,78 +58,63 @@ bool IsNumber(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The number a line of the outcome holds between `before` and `after`, or -1.
-int NumberBetween(std::string_view line, std::string_view before, std::string_view after) {
-    if (line.size() <= before.size() + after.size() || !line.starts_with(before) || !line.ends_with(after)) return -1;
-    const std::string_view number = line.substr(before.size(), line.size() - before.size() - after.size());
-    if (!IsNumber(number) || number.size() > 9) return -1;
-    return std::stoi(std::string(number));
-}
-
-// The seat whose name box holds `name` at start-up, or -1.
-int DefaultNameSeat(std::string_view name) {
-    static const std::vector<std::string> defaults = [] {
-        std::vector<std::string> names(kSeats);
-        for (const ControlLayout& c : MainWindowLayout()) {
-            if (c.name == "txtPlayer" && c.index >= 0 && c.index < kSeats) names[static_cast<std::size_t>(c.index)] = c.caption;
+// `text` with each %1 ... %9 that has an argument replaced by it, in one pass:
+// what an argument brings (a typed name with a % in it) is never read again.
+QString Substituted(const QString& text, const QStringList& args) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('%') && i + 1 < text.size() && text[i + 1] >= QLatin1Char('1') &&
+            text[i + 1] <= QLatin1Char('9')) {
+            const qsizetype k = text[i + 1].unicode() - '1';
+            if (k < args.size()) {
+                out += args[k];
+                ++i;
+                continue;
+            }
         }
-        return names;
-    }();
-    for (int seat = 0; seat < kSeats; ++seat) {
-        if (name == defaults[static_cast<std::size_t>(seat)]) return seat;
+        out += text[i];
     }
-    return -1;
-}
-
-QString DefaultName(std::string_view name) {
-    const int seat = DefaultNameSeat(name);
-    if (seat < 0) return Untranslated(name);
-    return QCoreApplication::translate("MainWindow", "Player %1").arg(seat + 1);
+    return out;
 }
 
 }  // namespace
 
-QString ShownName(std::string_view name) {
-    if (name == kComputerName) return Translated("MainWindow", kComputerName);
-    return DefaultName(name);
+QString Rendered(const Words& words) {
+    const QString text = words.context.empty()
+                             ? Untranslated(words.source)
+                             : QCoreApplication::translate(words.context.c_str(), words.source.c_str(), nullptr, words.count);
+    if (words.args.empty()) return text;
+    QStringList args;
+    for (const Words& arg : words.args) args << Rendered(arg);
+    return Substituted(text, args);
 }
+
+QStringList SpokenLines(const std::vector<Words>& words) {
+    QStringList lines;
+    for (const Words& w : words) lines << Rendered(w).split(QLatin1Char('\n'));
+    lines.removeAll(QString());
+    return lines;
+}
+
+QString Spoken(const std::vector<Words>& words) { return SpokenLines(words).join(QLatin1Char(' ')); }
+
+QString ShownName(std::string_view name) { return Rendered(NameWords(name)); }
 
 QString ShownText(const ControlLayout& control, std::string_view text) {
     // Numbers stay numbers; the hidden state holders are never shown.
     if (text.empty() || IsNumber(text) || control.container == "fraInvisible" || control.name == "fraInvisible") {
         return Untranslated(text);
     }
-    if (control.name == "txtPlayer") return DefaultName(text);
+    if (control.name == "txtPlayer") return Rendered(TypedNameWords(text));
     if (control.name == "lblPlayer" || control.name == "lblPlayerTurn") return ShownName(text);
     return Translated("MainWindow", text);
 }
 
 QStringList ShownOutcome(const std::vector<std::string>& lines) {
-    auto printed = [&lines] {
-        QStringList shown;
-        for (const std::string& line : lines) shown << Untranslated(line);
-        return shown;
-    };
-    QString shown;
-    if (lines == std::vector<std::string>{"It's a bloody", "draw!"}) {
-        shown = QCoreApplication::translate("Outcome", "It's a bloody\ndraw!");
-    } else if (lines.size() == 2 && lines[1] == "Wins!") {
-        shown = QCoreApplication::translate("Outcome", "%1\nWins!").arg(ShownName(lines[0]));
-    } else if (lines.size() == 4 && lines[1] == "Wins!" && lines[2].empty() && lines[3] == "Bad luck!") {
-        shown = QCoreApplication::translate("Outcome", "%1\nWins!\n\nBad luck!").arg(ShownName(lines[0]));
-    } else if (lines.size() == 6 && lines[0] == "Well Done" && lines[1].ends_with('!') && lines[2].empty() &&
-               lines[4] == "pairs in") {
-        const int pairs = NumberBetween(lines[3], "You found ", " ");
-        const int turns = NumberBetween(lines[5], "", " turns");
-        if (pairs < 0 || turns < 0) return printed();
-        // One seat: its name, the pairs of the board and the turns it took.
-        shown = QCoreApplication::translate("Outcome", "Well Done\n%1!\n\nYou found %2 \npairs in\n%n turns", nullptr,
-                                            turns)
-                    .arg(ShownName(std::string_view(lines[1]).substr(0, lines[1].size() - 1)), QString::number(pairs));
-    } else {
-        return printed();
-    }
-    return shown.split(QLatin1Char('\n'));
+    QStringList shown;
+    for (const Words& w : OutcomeWords(lines)) shown << Rendered(w).split(QLatin1Char('\n'));
+    return shown;
 }
 
 QString Untranslated(std::string_view text) {
@@ -142,36 +127,6 @@ QString PictureFailureMessage(const QString& path) {
     return QCoreApplication::translate("MainWindow", "Pairon: the picture file %1 could not be loaded.").arg(path);
 }
 
-namespace {
-
-// A seat's name as the speech says it.
-QString SpokenSeatName(const MainForm& form, int seat) {
-    if (seat < 0 || seat >= kSeats) return {};
-    return ShownName(form.lblPlayer[static_cast<std::size_t>(seat)].text);
-}
-
-}  // namespace
-
-QString SpokenScores(const MainForm& form) {
-    QStringList scores;
-    for (int seat = 0; seat < SeatCount(form) && seat < kSeats; ++seat) {
-        scores << QCoreApplication::translate("Speech", QT_TRANSLATE_NOOP("Speech", "%1 %2"))
-                      .arg(SpokenSeatName(form, seat))
-                      .arg(WholeValue(form.lblScore[static_cast<std::size_t>(seat)].text));
-    }
-    return scores.join(QStringLiteral(", "));
-}
-
-QString SpokenFinalScores(const MainForm& form) {
-    if (SeatCount(form) <= 1) return {};
-    return QCoreApplication::translate("Speech", QT_TRANSLATE_NOOP("Speech", "Scores: %1.")).arg(SpokenScores(form));
-}
-
-QStringList SpokenOutcome(const MainForm& form) {
-    QStringList lines = ShownOutcome(form.picOutcome.lines);
-    if (form.fraOutcome.visible) lines << SpokenFinalScores(form);
-    lines.removeAll(QString());
-    return lines;
-}
+QStringList SpokenOutcome(const MainForm& form) { return SpokenLines(SpokenOutcomeWords(form)); }
 
 }  // namespace pairon

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/main_form.h"
+#include "window/wording.h"
 
 namespace pairon {
 
@@ -15,6 +16,14 @@ struct ControlLayout;
 // The game keeps its texts in English, because its rules compare them, and
 // so do the remembered choices; what the window shows goes through these, in
 // the player's language. A name a player typed is shown as typed.
+
+// A text of the game's words in the player's language.
+QString Rendered(const Words& words);
+
+// Texts as they are spoken: each line a sentence of its own, the empty ones
+// passed over; and those sentences joined with spaces.
+QStringList SpokenLines(const std::vector<Words>& words);
+QString Spoken(const std::vector<Words>& words);
 
 // The text a control shows for the text the game holds for it: a caption or
 // list item in the player's language, a number as it is, and a name as
@@ -41,12 +50,5 @@ QString PictureFailureMessage(const QString& path);
 // The outcome's printed lines as they read, the empty ones left out, and
 // while the outcome shows the final scores after them.
 QStringList SpokenOutcome(const MainForm& form);
-
-// Every seat's name and score, "Ann 2, Computer 1".
-QString SpokenScores(const MainForm& form);
-
-// "Scores: Ann 2, Computer 1." after a game of two or more seats; empty for
-// a player alone, whose outcome says it all.
-QString SpokenFinalScores(const MainForm& form);
 
 }  // namespace pairon

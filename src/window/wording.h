@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/happenings.h"
+#include "game/main_form.h"
+
+namespace pairon {
+
+// A text of the game's in its own English words, before it is put into the
+// player's language: `source` is the catalogue's text under `context`, and
+// its %1, %2 ... stand for `args`, each a text of its own. A text with no
+// context is not looked up: a typed name, a number, or texts joined.
+//
+// Every front end puts a Words into words the same way: the catalogue's
+// translation of `source` (the plural form for `count` where it is one, its
+// %n being `count`), then each %1 ... %9 replaced in one pass by its argument,
+// which is never read for placeholders again. Texts spoken one after the
+// other are joined with a space; a text may hold line breaks (an outcome), and
+// where it is spoken each line is a sentence of its own and empty lines are
+// passed over.
+struct Words {
+    std::string context;
+    std::string source;
+    std::vector<Words> args{};
+    // The number a plural text counts ("%n turns"), or -1.
+    int count = -1;
+
+    bool operator==(const Words&) const = default;
+};
+
+Words AsItIs(std::string text);
+Words AsItIs(int number);
+
+// A seat's name as the game shows it: "Computer" and the names the name boxes
+// start with in the player's language, any other as typed.
+Words NameWords(std::string_view name);
+// The name of the seat at `seat` where it is spoken: as shown, or "Player 2"
+// for a seat left without a name.
+Words SeatNameWords(const MainForm& form, int seat);
+// A name box's text: the start-up names in the player's language, any other,
+// "Computer" too, as typed.
+Words TypedNameWords(std::string_view name);
+
+// The outcome panel's printed lines told again in the player's language, with
+// its own line breaks; lines of no known shape stay as they were printed, one
+// Words each.
+std::vector<Words> OutcomeWords(const std::vector<std::string>& lines);
+
+// What face `face` shows ("circle"); nothing for a number that is no face.
+Words FaceWords(int face);
+// A slot's place on the board: "row 1, column 2".
+Words PlaceWords(int position);
+
+// What a turned-up face is called where it is spoken: its standard name
+// unless the player's deck gives it another.
+using FaceWordsOf = std::function<Words(int face)>;
+
+// The sentences for what one event did; none when there is nothing to say.
+std::vector<Words> HappeningsWords(const std::vector<Happening>& happenings, const MainForm& form,
+                                   const FaceWordsOf& faceWords = {});
+
+// The outcome as it reads, and while the outcome shows, the final scores
+// after it.
+std::vector<Words> SpokenOutcomeWords(const MainForm& form);
+
+// Whose turn it is, every seat's score and the pairs remaining; in the setup
+// what to do next; after the last pair the outcome. What F2 says.
+std::vector<Words> StateWords(const MainForm& form);
+
+// Every seat's name and score, "Ann 2, Computer 1".
+Words ScoresWords(const MainForm& form);
+
+// "Scores: Ann 2, Computer 1." after a game of two or more seats; nothing for
+// a player alone, whose outcome says it all.
+Words FinalScoresWords(const MainForm& form);
+
+// What a key on the board says when it turns nothing up: the computer is
+// playing; the key only ended the pause before the player's turn; the key
+// only turned the cards of the miss back.
+Words ComputerPlayingWords();
+Words PressAgainWords();
+Words TurnedBackWords();
+
+}  // namespace pairon
