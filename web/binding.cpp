@@ -37,6 +37,7 @@ public:
     std::string State() const { return game_.State(); }
     std::string Happenings() const { return game_.Happenings(); }
     std::string Choices() const { return game_.ChoicesToKeep(); }
+    std::string Spoken(const std::string& what) const { return game_.Spoken(what); }
 
 private:
     pairon::WebGame game_;
@@ -96,7 +97,8 @@ EMSCRIPTEN_BINDINGS(pairon) {
         .function("handle", &PageGame::Handle)
         .function("state", &PageGame::State)
         .function("happenings", &PageGame::Happenings)
-        .function("choices", &PageGame::Choices);
+        .function("choices", &PageGame::Choices)
+        .function("spoken", &PageGame::Spoken);
     emscripten::function("layout", &pairon::LayoutJson);
     emscripten::function("cueSamples", &CueSamples);
     emscripten::function("cueNames", &CueNames);

@@ -128,35 +128,6 @@
     return tr('MainWindow', text);
   }
 
-  function numberBetween(line, before, after) {
-    if (line.length <= before.length + after.length || !line.startsWith(before) || !line.endsWith(after)) return -1;
-    const number = line.slice(before.length, line.length - after.length);
-    return /^[0-9]{1,9}$/.test(number) ? Number(number) : -1;
-  }
-
-  // The outcome's printed lines told again in the player's language.
-  function shownOutcome(lines) {
-    const same = (a, b) => a.length === b.length && a.every((x, k) => x === b[k]);
-    let shown = null;
-    if (same(lines, ["It's a bloody", 'draw!'])) {
-      shown = tr('Outcome', "It's a bloody\ndraw!");
-    } else if (lines.length === 2 && lines[1] === 'Wins!') {
-      shown = arg(tr('Outcome', '%1\nWins!'), shownName(lines[0]));
-    } else if (lines.length === 4 && lines[1] === 'Wins!' && lines[2] === '' && lines[3] === 'Bad luck!') {
-      shown = arg(tr('Outcome', '%1\nWins!\n\nBad luck!'), shownName(lines[0]));
-    } else if (lines.length === 6 && lines[0] === 'Well Done' && lines[1].endsWith('!') && lines[2] === '' &&
-               lines[4] === 'pairs in') {
-      const pairs = numberBetween(lines[3], 'You found ', ' ');
-      const turns = numberBetween(lines[5], '', ' turns');
-      if (pairs < 0 || turns < 0) return lines.slice();
-      shown = arg(tr('Outcome', 'Well Done\n%1!\n\nYou found %2 \npairs in\n%n turns', turns),
-                  shownName(lines[1].slice(0, -1)), pairs);
-    } else {
-      return lines.slice();
-    }
-    return shown.split('\n');
-  }
-
   const kFaceNames = ['circle', 'square', 'triangle', 'diamond', 'star', 'heart', 'hexagon', 'cross', 'crescent',
     'arrow', 'ring', 'spiral', 'lightning bolt', 'flower', 'drop', 'leaf', 'key', 'bell', 'anchor', 'sun',
     'umbrella', 'house', 'fish', 'fir tree', 'crown', 'music note'];
@@ -543,7 +514,24 @@
       setMark(moveMark(marked, moves[event.key]), true);
     } else if (event.key === ' ' || event.key === 'Enter') {
       event.preventDefault();
-      if (marked >= 0) cardChosen(marked);
+      if (marked < 0) return;
+      const heardBefore = pairon.spoken.length;
+      cardChosen(marked);
+      if (pairon.spoken.length === heardBefore) keyTurnedNothing();
+    }
+  }
+
+  // What a key on the board says when it turned nothing up.
+  function keyTurnedNothing() {
+    if (state.cmdNew.caption !== 'End Game' || state.fraOutcome.visible) return;
+    if (state.lblPlayerTurn.text === 'Computer') {
+      say(spokenText(gameWords('computerPlaying')));
+    } else if (marked >= 0 && state['imgCard_' + marked].face > 0) {
+      // The card the player turned up last: it is up already.
+      say(cardName(marked, state['imgCard_' + marked]));
+    } else {
+      // The key only ended the pause before the player's turn.
+      say(spokenText(gameWords('pressAgain')));
     }
   }
 
@@ -590,8 +578,11 @@
 
   // Every input of the player's and every tick comes through here: the game
   // handles it, then the page shows the result and tells what happened.
+  let playerInput = false;
+
   function send(kind, name, index, value) {
     if (!game) return;
+    playerInput = kind !== 'tick';
     const taken = game.handle(kind, name, index, value);
     pairon.events += 1;
     sync();
@@ -681,10 +672,13 @@
           if (element.getAttribute('aria-label') !== label) element.setAttribute('aria-label', label);
         }
         if (c.kind === 'DrawingBox') {
-          const text = shownOutcome(model.lines).join('\n');
+          const text = c.name === 'picOutcome' ? gameWords('outcomeLines').map(renderWords).join('\n')
+            : model.lines.join('\n');
           const lines = element.querySelector('.lines');
           if (lines.textContent !== text) lines.textContent = text;
-          if (c.name === 'picOutcome') element.setAttribute('aria-description', spokenOutcome().join('\n'));
+          if (c.name === 'picOutcome') {
+            element.setAttribute('aria-description', gameWords('outcome').map(renderWords).join('\n'));
+          }
         }
         showElement(element, model.visible);
         break;
@@ -708,23 +702,6 @@
       }
     }
     return false;
-  }
-
-  function spokenScores() {
-    const seats = Number(state.cmbPlayers.text) || 1;
-    const scores = [];
-    for (let seat = 0; seat < seats && seat < kSeats; ++seat) {
-      scores.push(arg(tr('Speech', '%1 %2'), shownName(state['lblPlayer_' + seat].text),
-        Number(state['lblScore_' + seat].text) || 0));
-    }
-    return scores.join(', ');
-  }
-
-  function spokenOutcome() {
-    const lines = shownOutcome(state.picOutcome.lines);
-    const seats = Number(state.cmbPlayers.text) || 1;
-    if (state.fraOutcome.visible && seats > 1) lines.push(arg(tr('Speech', 'Scores: %1.'), spokenScores()));
-    return lines.filter((line) => line !== '');
   }
 
   // ---- Timers -------------------------------------------------------------
@@ -758,19 +735,37 @@
 
   function heard(did) {
     if (state.chkSound.value !== 0) playCues(did.cues);
-    if (did.spoken) say(renderWords(did.spoken));
+    let text = spokenText(did.spoken || []);
+    if (!text && playerInput && did.happenings[0].kind === 'CardsTurnedBack') {
+      // The player's key or click only turned the cards of the miss back.
+      text = spokenText(gameWords('turnedBack'));
+    }
+    say(text);
   }
 
-  // A sentence of the game's wording in the player's language: the English
-  // source looked up in its catalogue context, its %1 .. %9 filled with its
-  // own arguments, rendered the same way, and %n with its count. Words with
-  // no context stand as they are.
+  // The game's words in the player's language: the English source looked
+  // up in its catalogue context (the plural form for its count), then every
+  // %1 .. %9 replaced in one pass by its argument, rendered the same way.
+  // Words with no context are not looked up.
   function renderWords(words) {
-    if (!words) return '';
-    if (typeof words === 'string') return words;
-    if (!words.context) return words.text || '';
-    const text = tr(words.context, words.text, words.count === undefined || words.count < 0 ? undefined : words.count);
+    if (!words || !words.source) return '';
+    const count = words.count === undefined || words.count < 0 ? undefined : words.count;
+    const text = words.context ? tr(words.context, words.source, count) : words.source;
     return arg(text, ...(words.args || []).map(renderWords));
+  }
+
+  // Sentences as they are spoken: each line a sentence of its own, the
+  // empty ones passed over, joined with a space.
+  function spokenText(list) {
+    const lines = [];
+    for (const words of list) {
+      for (const line of renderWords(words).split('\n')) if (line.trim() !== '') lines.push(line);
+    }
+    return lines.join(' ');
+  }
+
+  function gameWords(what) {
+    return JSON.parse(game.spoken(what));
   }
 
   // The live region keeps each sentence as a line of its own, so a screen
@@ -1000,10 +995,10 @@
       if (event.key === 'F1') {
         event.preventDefault();
         openHelp();
-      } else if (event.key === 'F2' && game && game.spokenState) {
-        // The state of play, told on request as the desktop tells it.
+      } else if (event.key === 'F2' && game) {
+        // The state of play, told on request.
         event.preventDefault();
-        say(renderWords(JSON.parse(game.spokenState())));
+        say(spokenText(gameWords('state')));
       }
     });
     window.addEventListener('pagehide', keepChoices);

@@ -14,6 +14,7 @@
 #include "window/cue_plan.h"
 #include "window/remembered_choices.h"
 #include "window/setup_flow.h"
+#include "window/wording.h"
 
 namespace pairon {
 
@@ -205,6 +206,23 @@ CheckBox* CheckBoxNamed(MainForm& form, const std::string& name) {
     return nullptr;
 }
 
+std::string WordsJson(const Words& words) {
+    std::string out = "{\"context\":" + JsonString(words.context) + ",\"source\":" + JsonString(words.source);
+    if (!words.args.empty()) {
+        out += ",\"args\":[";
+        for (std::size_t k = 0; k < words.args.size(); ++k) out += (k ? "," : "") + WordsJson(words.args[k]);
+        out += "]";
+    }
+    if (words.count >= 0) out += ",\"count\":" + Number(words.count);
+    return out + "}";
+}
+
+std::string WordsListJson(const std::vector<Words>& list) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < list.size(); ++k) out += (k ? "," : "") + WordsJson(list[k]);
+    return out + "]";
+}
+
 const char* CueName(Cue cue) {
     for (const CueFile& file : kCueFiles) {
         if (file.cue == cue) return file.file.data();
@@ -315,7 +333,17 @@ std::string WebGame::Happenings() const {
         out += std::string(k ? "," : "") + "{\"cue\":" + JsonString(CueName(cues[k].cue)) +
                ",\"delayMs\":" + Number(cues[k].delayMs) + "}";
     }
-    return out + "]}";
+    return out + "],\"spoken\":" + WordsListJson(HappeningsWords(happened_, *form_)) + "}";
+}
+
+std::string WebGame::Spoken(const std::string& what) const {
+    if (what == "state") return WordsListJson(StateWords(*form_));
+    if (what == "outcome") return WordsListJson(SpokenOutcomeWords(*form_));
+    if (what == "outcomeLines") return WordsListJson(OutcomeWords(form_->picOutcome.lines));
+    if (what == "computerPlaying") return WordsListJson({ComputerPlayingWords()});
+    if (what == "pressAgain") return WordsListJson({PressAgainWords()});
+    if (what == "turnedBack") return WordsListJson({TurnedBackWords()});
+    return "[]";
 }
 
 std::string WebGame::ChoicesToKeep() const {

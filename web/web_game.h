@@ -41,8 +41,14 @@ public:
 
     // Every control of the window model with what it holds, as JSON.
     std::string State() const;
-    // What the last event did, with the sound cues it calls for, as JSON.
+    // What the last event did, with the sound cues it calls for and the
+    // sentences that tell it, as JSON.
     std::string Happenings() const;
+    // The game's words, as JSON, for "state" (what F2 tells), "outcome" (as
+    // it is heard, with the final scores), "outcomeLines" (as it is shown),
+    // and what a key on the board says when it turns nothing up:
+    // "computerPlaying", "pressAgain" and "turnedBack".
+    std::string Spoken(const std::string& what) const;
     // The choices to remember, one "key\tvalue" a line.
     std::string ChoicesToKeep() const;
 

@@ -131,8 +131,19 @@ require(path.resolve(moduleFolder, 'pairon.js'))({
       ++failed;
       console.error('seed ' + seed + ': the page and the native rules part after event ' + differs + ' (' +
         (played.events[differs - 1] || 'the start') + ')');
-      console.error('  page:   ' + (played.lines[differs] || '').slice(0, 2000));
-      console.error('  native: ' + (nativeLines[differs] || '').slice(0, 2000));
+      const page = JSON.parse(played.lines[differs] || 'null') || {};
+      const native = JSON.parse(nativeLines[differs] || 'null') || {};
+      const parts = Object.assign({}, page.state || {}, native.state || {});
+      for (const key of Object.keys(parts)) {
+        const a = JSON.stringify((page.state || {})[key]);
+        const b = JSON.stringify((native.state || {})[key]);
+        if (a !== b) console.error('  ' + key + ': page ' + a + ', native ' + b);
+      }
+      for (const key of ['taken', 'did', 'ignored']) {
+        if (JSON.stringify(page[key]) !== JSON.stringify(native[key])) {
+          console.error('  ' + key + ': page ' + JSON.stringify(page[key]) + ', native ' + JSON.stringify(native[key]));
+        }
+      }
     } else {
       ++passed;
     }

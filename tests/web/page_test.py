@@ -73,6 +73,18 @@ def choose_by_keys(b, name, key, wanted):
     raise AssertionError(f'{name} never came to {wanted}')
 
 
+def whose_turn(lines):
+    """Whose turn the live region last told: 'me' (Player 1) or 'computer'."""
+    markers = {'Player 1 plays first': 'me', 'No pair. Your turn, Player 1': 'me',
+               'The computer plays first': 'computer', 'No pair. The computer plays now': 'computer'}
+    turn = None
+    for line in lines:
+        said = [(line.rfind(marker), who) for marker, who in markers.items() if marker in line]
+        if said:
+            turn = max(said)[1]
+    return turn
+
+
 def pick_card(cards, seen):
     """The card a player with a perfect memory turns up next."""
     up = [place for place, face in cards.items() if face]
@@ -125,8 +137,7 @@ def check_keyboard_game(site, server):
                 if face:
                     seen[place] = face
             up = [place for place, face in cards.items() if face]
-            turn = text_under(nodes, 'Player to Select Cards')
-            if turn != 'Player 1' or len(up) >= 2 or not cards:
+            if whose_turn(spoken(b)) != 'me' or len(up) >= 2 or not cards:
                 time.sleep(0.05)
                 continue
             target = pick_card(cards, seen)
@@ -137,12 +148,18 @@ def check_keyboard_game(site, server):
                 b.press(Keys.ARROW_RIGHT)
                 focused = CARD.match(focused_name(b.tree()) or '')
             assert focused and (int(focused[1]), int(focused[2])) == target, 'the arrows did not reach the card'
+            heard = len(spoken(b))
             b.press(Keys.SPACE)
             moves += 1
-            b.wait(lambda: cards_in(b.tree()).get(target) is not None or target not in cards_in(b.tree()),
-                   'the card to turn up')
+            # The card turns up, or the live region says why not (the key
+            # only ended a pause: press again).
+            b.wait(lambda: cards_in(b.tree()).get(target) is not None or target not in cards_in(b.tree()) or
+                   len(spoken(b)) > heard, 'the card to turn up or a word why not')
         outcome = text_under(b.tree(), 'Outcome')
         assert outcome, 'the game did not end'
+        # F2 tells the state of play: here the outcome and the scores.
+        b.press(Keys.F2)
+        b.wait(lambda: spoken(b)[-1].startswith(outcome.split('\n')[0]), 'F2 to tell the outcome')
         lines = b.script("return document.querySelector('#picOutcome').getAttribute('aria-description')")
         scores = [int(b.find(f'#lblScore_{seat}').text) for seat in range(2)]
         assert sum(scores) == 4, f'the scores {scores} do not add up to the four pairs'
@@ -150,9 +167,13 @@ def check_keyboard_game(site, server):
         focused = b.script('return document.activeElement.id')
         assert focused == 'picOutcome', f'the focus is on {focused}, not the outcome'
         words = spoken(b)
-        if words:
-            assert any('plays first' in line for line in words), words
+        assert words[0].startswith('New game, 4 by 2 cards.') and words[1] == 'Player 1 plays first. F2 tells the score.'
+        assert any(line.startswith('Computer turns up row ') for line in words), words
+        assert f'Scores: Player 1 {scores[0]}, Computer {scores[1]}.' in words[-1], words[-1]
         print(f'  keyboard game: {moves} moves by keys, scores {scores}; outcome: {outcome!r}')
+        print('  what the live region said:')
+        for line in words:
+            print('    ' + line)
         return b.requested()
     finally:
         b.close()
@@ -285,30 +306,34 @@ def check_places(site, server):
     b = Browser(792, 573)
     try:
         b.open(server.url)
-        b.find('#cmdNew').click()
-        places = b.script('''
-            const L = JSON.parse(arguments[0]);
-            const out = [];
-            const root = document.querySelector('#window').getBoundingClientRect();
-            for (const c of L.controls) {
-              const id = c.index < 0 ? c.name : c.name + '_' + c.index;
-              const element = document.getElementById(id);
-              if (!element) continue;
-              const r = element.getBoundingClientRect();
-              let left = Math.trunc(c.left / 15), top = Math.trunc(c.top / 15);
-              for (let up = L.controls.find((u) => u.name === c.container); up;
-                   up = L.controls.find((u) => u.name === up.container)) {
-                left += Math.trunc(up.left / 15);
-                top += Math.trunc(up.top / 15);
-              }
-              out.push([id, r.left - root.left, r.top - root.top, r.width, r.height, left, top,
-                        Math.trunc(c.width / 15), Math.trunc(c.height / 15), element.offsetParent !== null]);
-            }
-            return out;''', b.script('return window.pairon.layoutText'))
-        wrong = [p for p in places if p[9] and (abs(p[1] - p[5]) > 1 or abs(p[2] - p[6]) > 1 or
-                                                abs(p[3] - p[7]) > 1 or abs(p[4] - p[8]) > 1)]
-        assert places and not wrong, wrong
-        print(f'  places: {len([p for p in places if p[9]])} shown controls within 1 px of the desktop\'s')
+        shown = 0
+        for step in ('the setup', 'the player details'):
+            if step == 'the player details':
+                b.find('#cmdNew').click()
+            places = b.script('''
+                const L = JSON.parse(arguments[0]);
+                const out = [];
+                const root = document.querySelector('#window').getBoundingClientRect();
+                for (const c of L.controls) {
+                  const id = c.index < 0 ? c.name : c.name + '_' + c.index;
+                  const element = document.getElementById(id);
+                  if (!element) continue;
+                  const r = element.getBoundingClientRect();
+                  let left = Math.trunc(c.left / 15), top = Math.trunc(c.top / 15);
+                  for (let up = L.controls.find((u) => u.name === c.container); up;
+                       up = L.controls.find((u) => u.name === up.container)) {
+                    left += Math.trunc(up.left / 15);
+                    top += Math.trunc(up.top / 15);
+                  }
+                  out.push([id, r.left - root.left, r.top - root.top, r.width, r.height, left, top,
+                            Math.trunc(c.width / 15), Math.trunc(c.height / 15), element.offsetParent !== null]);
+                }
+                return out;''', b.script('return window.pairon.layoutText'))
+            wrong = [p for p in places if p[9] and (abs(p[1] - p[5]) > 1 or abs(p[2] - p[6]) > 1 or
+                                                    abs(p[3] - p[7]) > 1 or abs(p[4] - p[8]) > 1)]
+            assert places and not wrong, (step, wrong)
+            shown += len([p for p in places if p[9]])
+        print(f'  places: {shown} shown controls in the setup and the player details, within 1 px of the desktop\'s')
         return b.requested()
     finally:
         b.close()
