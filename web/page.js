@@ -177,6 +177,8 @@
     return file.replace(/\.[A-Za-z]+$/, '');
   }
 
+  let sharpPictures = false;
+
   function setPicture(img, name, stretch) {
     const size = pictures[name];
     if (!size) {
@@ -185,11 +187,12 @@
       img.alt = '';
       return;
     }
-    const one = 'pictures/' + name + '.' + size[2];
-    if (img.dataset.picture === name) return;
-    img.dataset.picture = name;
-    img.src = one;
-    img.srcset = one + ' 1x, pictures/' + name + '@2x.' + size[2] + ' 2x';
+    // A window shown larger than 100 percent, or on a sharp screen, shows
+    // the pictures drawn at twice the size.
+    const file = 'pictures/' + name + (sharpPictures ? '@2x.' : '.') + size[2];
+    if (img.dataset.picture === file) return;
+    img.dataset.picture = file;
+    img.src = file;
     if (!stretch) {
       img.style.width = size[0] + 'px';
       img.style.height = size[1] + 'px';
@@ -956,6 +959,11 @@
     const top = Math.max(0, Math.floor((window.innerHeight - height * scale) / 2));
     root.style.transform = 'translate(' + left + 'px,' + top + 'px) scale(' + scale + ')';
     pairon.scale = scale;
+    const sharp = scale * (window.devicePixelRatio || 1) > 1.01;
+    if (sharp !== sharpPictures) {
+      sharpPictures = sharp;
+      if (state) sync();
+    }
     if (help) help.style.transform = 'translate(' + (left + 24 * scale) + 'px,' + (top + 24 * scale) + 'px) scale(' +
       scale + ')';
   }
