@@ -3,7 +3,9 @@
 # missing: to build and play the game, or with --tests also to run every test
 # (the screen reader tests read and play the real window on a display of
 # their own, one of them with the screen reader itself speaking), or
-# with --fuzz also to build and run the picture loader's fuzzer.
+# with --fuzz also to build and run the picture loader's fuzzer, or with --web
+# also to build the browser edition and test it in headless Chromium (--tests
+# includes --web).
 # Runs as root, or through sudo otherwise.
 set -eu
 
@@ -13,12 +15,14 @@ tests="libgtest-dev desktop-file-utils appstream dpkg-dev file valgrind
        xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
        orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox procps pulseaudio pulseaudio-utils"
 fuzz="clang-14 libclang-rt-14-dev libfuzzer-14-dev"
+web="emscripten node-acorn nodejs imagemagick python3 chromium chromium-driver python3-selenium"
 
 case "${1:-}" in
     "") packages=$game ;;
-    --tests) packages="$game $tests" ;;
+    --tests) packages="$game $tests $web" ;;
+    --web) packages="$game $web" ;;
     --fuzz) packages="$game $fuzz" ;;
-    *) echo "usage: sh scripts/install-deps.sh [--tests | --fuzz]" >&2; exit 2 ;;
+    *) echo "usage: sh scripts/install-deps.sh [--tests | --fuzz | --web]" >&2; exit 2 ;;
 esac
 
 missing=""

@@ -17,9 +17,6 @@ namespace pairon {
 
 namespace {
 
-// The quiet between two cues of one event.
-constexpr int kCueGapMs = 40;
-
 // Qt's sound code reports a missing server or device, and each failed
 // attempt after it, on the message log. The game keeps the first such
 // message and says it once, in a line of its own, when a cue is to play:
@@ -63,31 +60,6 @@ void FilterSoundMessages(QtMsgType type, const QMessageLogContext& context, cons
 }
 
 }  // namespace
-
-
-std::vector<PlannedCue> CuesFor(const std::vector<Happening>& happenings) {
-    std::vector<PlannedCue> cues;
-    int at = 0;
-    auto add = [&](Cue cue) {
-        cues.push_back({cue, at});
-        at += CueFileOf(cue).audibleMs + kCueGapMs;
-    };
-    for (const Happening& h : happenings) {
-        switch (h.kind) {
-            case HappeningKind::CardShown: add(Cue::CardUp); break;
-            case HappeningKind::PairFound: add(Cue::Pair); break;
-            case HappeningKind::Missed: add(Cue::Miss); break;
-            case HappeningKind::CardsTurnedBack: add(Cue::TurnBack); break;
-            case HappeningKind::GameWon: add(h.computer ? Cue::BadLuck : Cue::Winner); break;
-            case HappeningKind::GameDrawn: add(Cue::Draw); break;
-            case HappeningKind::GameFinished: add(Cue::Alone); break;
-            case HappeningKind::GameDealt:
-            case HappeningKind::PlayStarted:
-            case HappeningKind::GameLeft: break;
-        }
-    }
-    return cues;
-}
 
 // Lives on the sound thread: the sound module and its player.
 class SoundSide : public QObject {

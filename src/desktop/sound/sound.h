@@ -12,11 +12,6 @@ namespace pairon {
 
 class SoundSide;
 
-// The cues of one event's happenings, in order: one for each card turned up,
-// one for a pair, a miss or the cards turned back, one for the end. A
-// computer's pick sounds as a human's does; the setup is silent.
-std::vector<PlannedCue> CuesFor(const std::vector<Happening>& happenings);
-
 // The game as heard: listens to the window's happenings and plays the cues,
 // while the "Sound" box is ticked. The cues play on a thread of their own, so
 // an event only hands them over; with no sound server, no device, or a server

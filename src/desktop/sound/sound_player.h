@@ -4,17 +4,9 @@
 #include <QString>
 #include <vector>
 
-#include "sounds/sound_cues.h"
+#include "window/cue_plan.h"
 
 namespace pairon {
-
-// A cue to play for an event, `delayMs` after the event: the cues of one
-// event follow each other rather than sound at once.
-struct PlannedCue {
-    Cue cue;
-    int delayMs = 0;
-    bool operator==(const PlannedCue&) const = default;
-};
 
 // What plays the cues, on the sound thread: the sound module's side.
 class CuePlayerBase {
