@@ -4,8 +4,14 @@ include(${CMAKE_SOURCE_DIR}/cmake/Art.cmake)
 
 # Pictures are drawn at twice the size they take in the window and shown with
 # a device pixel ratio of 2: sharp on a screen scaled to 200 percent, smoothly
-# scaled down at 100 percent. The view reads the same factor.
-set(PAIRON_PICTURE_SCALE 2)
+# scaled down at 100 percent. The factor is the game's own kPictureScale.
+set(picture_files_header ${CMAKE_SOURCE_DIR}/src/pictures/picture_files.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${picture_files_header})
+file(STRINGS ${picture_files_header} scale_line REGEX "kPictureScale = [0-9]+;")
+string(REGEX REPLACE ".*kPictureScale = ([0-9]+).*" "\\1" PAIRON_PICTURE_SCALE "${scale_line}")
+if(NOT PAIRON_PICTURE_SCALE MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "kPictureScale not found in ${picture_files_header}")
+endif()
 set(PAIRON_PICTURE_DIR ${CMAKE_BINARY_DIR}/bin)
 # The window icons are icons of the sizes their names give, and a screen at
 # 100 percent shows the layout pictures pixel for pixel, so these come from a

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fault != pairon::PhotoFault::None) std::abort();
     const QSize normal(pairon::kCardPictureWidth, pairon::kCardPictureHeight);
     if (cards->normal.size() != normal) Fail("the card picture is not the card's size", cards->normal);
-    if (cards->sharp.size() != normal * pairon::kSharpCardFactor) Fail("the sharp card picture is not twice the card's size", cards->sharp);
+    if (cards->sharp.size() != normal * pairon::kPictureScale) Fail("the sharp card picture is not twice the card's size", cards->sharp);
     if (cards->large.size() != normal * pairon::kLargeCardFactor) Fail("the large card picture is not six times the card's size", cards->large);
     for (const QImage* picture : {&cards->normal, &cards->sharp, &cards->large}) {
         if (picture->hasAlphaChannel()) Fail("a card picture is transparent", *picture);

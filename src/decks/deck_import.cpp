@@ -127,7 +127,7 @@ std::optional<CardPictures> FitPhotoToCard(QIODevice& source, PhotoFault* fault,
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(cards.large.rect(), photo);
     }
-    cards.sharp = cards.large.scaled(kCardPictureWidth * kSharpCardFactor, kCardPictureHeight * kSharpCardFactor,
+    cards.sharp = cards.large.scaled(kCardPictureWidth * kPictureScale, kCardPictureHeight * kPictureScale,
                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     cards.normal = cards.sharp.scaled(kCardPictureWidth, kCardPictureHeight, Qt::IgnoreAspectRatio,
                                       Qt::SmoothTransformation);

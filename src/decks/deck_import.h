@@ -9,13 +9,16 @@
 #include <memory>
 #include <optional>
 
+#include "pictures/picture_files.h"
+
 class QIODevice;
 class QTemporaryDir;
 
 namespace pairon {
 
-// A card's picture size on a screen at 100 percent, and the factors of the
-// copies drawn for a sharp screen and for the largest window.
+// A card's picture size on a screen at 100 percent, and the factor of the
+// copy drawn for the largest window (the copy for a sharp screen is drawn at
+// kPictureScale, as the game's own pictures are).
 //
 // A card is drawn at the window's zoom times the screen's own scale. The
 // zoom keys go up to 300 percent and desktops are set to 100 or 200 percent,
@@ -29,7 +32,6 @@ namespace pairon {
 // quarter of their size to make it, where a 2x copy needed an eighth.
 inline constexpr int kCardPictureWidth = 49;
 inline constexpr int kCardPictureHeight = 73;
-inline constexpr int kSharpCardFactor = 2;
 inline constexpr int kLargeCardFactor = 6;
 
 // The largest photo read: a side of 30000 pixels and 100 million pixels in
@@ -45,7 +47,7 @@ inline constexpr qint64 kLargestPhotoFileBytes = 256ll * 1024 * 1024;
 // A photo fitted to a card: upright, centre-cropped to the card's shape.
 struct CardPictures {
     QImage normal;  // kCardPictureWidth x kCardPictureHeight
-    QImage sharp;   // kSharpCardFactor times that
+    QImage sharp;   // kPictureScale times that
     QImage large;   // kLargeCardFactor times that
 };
 

@@ -57,7 +57,7 @@ bool GameCopy(const QFileInfo& file) {
     if (file.isSymLink() || !file.isFile() || !file.fileName().endsWith(QLatin1String(kNormalCopyEnd))) return false;
     const QString name = file.fileName();
     int factor = 1;
-    if (name.endsWith(QLatin1String(kSharpCopyEnd))) factor = kSharpCardFactor;
+    if (name.endsWith(QLatin1String(kSharpCopyEnd))) factor = kPictureScale;
     if (name.endsWith(QLatin1String(kLargeCopyEnd))) factor = kLargeCardFactor;
     QImageReader reader(file.filePath(), "bmp");
     reader.setAutoDetectImageFormat(false);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pictures/deck_faces.h"
+#include "pictures/picture_files.h"
 
 namespace pairon {
 
@@ -13,6 +14,7 @@ namespace pairon {
 // window.
 inline constexpr const char* kNormalCopyEnd = ".bmp";
 inline constexpr const char* kSharpCopyEnd = "@2x.bmp";
+static_assert(kPictureScale == 2, "a deck's sharp copy is named for the picture scale");
 inline constexpr const char* kLargeCopyEnd = "@6x.bmp";
 // The longest name a picture of a deck gets, in bytes of its file name: with
 // its copies' ends and a number to tell it from another of the same name,

@@ -6,6 +6,13 @@
 
 namespace pairon {
 
+// The build draws every picture at this multiple of the size it takes in the
+// window, so the pictures stay sharp on a screen scaled up that far; shown
+// with this device pixel ratio they keep their size in the layout. The build
+// (cmake/Gui.cmake) reads the number from here, and so does a deck's sharp
+// copy of each photo.
+inline constexpr int kPictureScale = 2;
+
 // The picture files that lie beside the game's executable, by name.
 inline constexpr int kCardFaces = 26;
 inline constexpr std::string_view kCardBackFile = "CardBack1.bmp";

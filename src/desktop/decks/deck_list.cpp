@@ -251,8 +251,8 @@ namespace {
 // The copy of a picture drawn for a picture scale, and its factor.
 std::pair<const std::string*, int> CopyFor(const DeckPicture& picture, double pictureScale) {
     if (pictureScale <= 1.0) return {&picture.normalPath, 1};
-    if (pictureScale <= kSharpCardFactor || picture.largePath == picture.sharpPath) {
-        return {&picture.sharpPath, kSharpCardFactor};
+    if (pictureScale <= kPictureScale || picture.largePath == picture.sharpPath) {
+        return {&picture.sharpPath, kPictureScale};
     }
     return {&picture.largePath, kLargeCardFactor};
 }

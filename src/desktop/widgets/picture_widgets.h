@@ -4,16 +4,9 @@
 #include <QStringList>
 #include <QWidget>
 
-#ifndef PAIRON_PICTURE_SCALE
-#define PAIRON_PICTURE_SCALE 1
-#endif
+#include "pictures/picture_files.h"
 
 namespace pairon {
-
-// The build draws every picture at this multiple of the size it takes in the
-// window, so the pictures stay sharp on a screen scaled up that far; shown
-// with this device pixel ratio they keep their size in the layout.
-inline constexpr int kPictureScale = PAIRON_PICTURE_SCALE;
 
 // Which drawing of a picture suits a picture scale (pixels of the screen to
 // a pixel of the layout), by the scale it is drawn at: the plain file up to
