@@ -8,8 +8,11 @@ launcher=""
 # A compiler cache, where there is one, makes a second checkout's build quick.
 if command -v ccache >/dev/null 2>&1; then
     launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    # Paths are kept relative to the checkout, and the build folder's own path
+    # (which only the debug information names) is left out of the match.
     CCACHE_BASEDIR=$(pwd)
-    export CCACHE_BASEDIR
+    CCACHE_NOHASHDIR=1
+    export CCACHE_BASEDIR CCACHE_NOHASHDIR
 fi
 # shellcheck disable=SC2086
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher
