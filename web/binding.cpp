@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "desktop/help_window/help_pages.h"
 #include "sounds/cue_drawing.h"
 #include "web/web_game.h"
+#include "window/help_pages.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ std::string HelpPages() {
         out += "{\"tab\":" + pairon::JsonString(std::string(page.tab)) + ",\"lines\":[" + Line(page.text) + "]},";
     }
     const pairon::AboutTexts& about = pairon::About();
-    out += "{\"tab\":" + pairon::JsonString(std::string(pairon::kAboutTab)) + ",\"lines\":[" + Line(about.designer) +
+    out += "{\"tab\":" + pairon::JsonString(std::string(pairon::AboutTab())) + ",\"lines\":[" + Line(about.designer) +
            "," + Line(about.product, PAIRON_VERSION) + "," + Line(about.license) + "," + Line(about.internet) + "]}";
     return out + "]";
 }
