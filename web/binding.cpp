@@ -13,6 +13,7 @@
 
 #include "sounds/cue_drawing.h"
 #include "web/web_game.h"
+#include "window/wording.h"
 #include "window/help_pages.h"
 
 namespace {
@@ -88,6 +89,8 @@ std::string HelpPages() {
     return out + "]";
 }
 
+int PluralFormOf(const std::string& language, int count) { return pairon::PluralForm(language, count); }
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(pairon) {
@@ -104,4 +107,8 @@ EMSCRIPTEN_BINDINGS(pairon) {
     emscripten::function("cueNames", &CueNames);
     emscripten::function("cueSampleRate", &CueSampleRate);
     emscripten::function("helpPages", &HelpPages);
+    emscripten::function("shownText", &pairon::ShownTextJson);
+    emscripten::function("faceWords", &pairon::FaceWordsJson);
+    emscripten::function("nameWords", &pairon::NameWordsJson);
+    emscripten::function("pluralForm", &PluralFormOf);
 }
