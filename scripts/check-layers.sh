@@ -17,10 +17,10 @@ order="pictures sounds game board opponent window files decks art desktop/widget
        desktop/sound app"
 plain="pictures sounds game board opponent window"
 
-# Every include of src/, art/, tools/ and the core tests, as file:line:text;
-# tools/ and the core tests are plain C++ too and may include every plain
-# folder.
-files=$(find src art tools tests/core -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | sort)
+# Every include of src/, art/, tools/, the browser edition and the core tests,
+# as file:line:text; tools/, web/ and the core tests are plain C++ too and may
+# include every plain folder.
+files=$(find src art tools web tests/core -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | sort)
 faults=$(grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' $files |
     awk -v order="$order" -v plain="$plain" '
     function folder_of(path,    parts, n) {
@@ -67,7 +67,7 @@ faults=$(grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' $file
 count=$(printf '%s' "$faults" | grep -c . || true)
 
 # Each folder lists its own sources: nothing is picked up by a pattern.
-for dir in $(find src -name CMakeLists.txt -exec dirname {} \; | sort); do
+for dir in $(find src web -name CMakeLists.txt -exec dirname {} \; | sort); do
     for source in $(find "$dir" -maxdepth 1 -name '*.cpp' | sort); do
         name=$(basename "$source")
         if ! grep -q -E "(^|[[:space:]/])$name([[:space:]]|\$|\))" "$dir/CMakeLists.txt"; then

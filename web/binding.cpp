@@ -11,9 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "desktop/help_window/help_pages.h"
 #include "sounds/cue_drawing.h"
 #include "web/web_game.h"
+#include "window/wording.h"
+#include "window/help_pages.h"
 
 namespace {
 
@@ -83,10 +84,12 @@ std::string HelpPages() {
         out += "{\"tab\":" + pairon::JsonString(std::string(page.tab)) + ",\"lines\":[" + Line(page.text) + "]},";
     }
     const pairon::AboutTexts& about = pairon::About();
-    out += "{\"tab\":" + pairon::JsonString(std::string(pairon::kAboutTab)) + ",\"lines\":[" + Line(about.designer) +
+    out += "{\"tab\":" + pairon::JsonString(std::string(pairon::AboutTab())) + ",\"lines\":[" + Line(about.designer) +
            "," + Line(about.product, PAIRON_VERSION) + "," + Line(about.license) + "," + Line(about.internet) + "]}";
     return out + "]";
 }
+
+int PluralFormOf(const std::string& language, int count) { return pairon::PluralForm(language, count); }
 
 }  // namespace
 
@@ -104,4 +107,8 @@ EMSCRIPTEN_BINDINGS(pairon) {
     emscripten::function("cueNames", &CueNames);
     emscripten::function("cueSampleRate", &CueSampleRate);
     emscripten::function("helpPages", &HelpPages);
+    emscripten::function("shownText", &pairon::ShownTextJson);
+    emscripten::function("faceWords", &pairon::FaceWordsJson);
+    emscripten::function("nameWords", &pairon::NameWordsJson);
+    emscripten::function("pluralForm", &PluralFormOf);
 }

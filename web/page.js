@@ -57,27 +57,11 @@
     return 'en';
   }
 
-  // Which plural form a count takes, as the catalogues of each language
-  // count their forms.
-  function pluralForm(n) {
-    const base = language.split('_')[0];
-    if (base === 'fr' || language === 'pt_BR') return n <= 1 ? 0 : 1;
-    if (base === 'pl') {
-      if (n === 1) return 0;
-      return n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20) ? 1 : 2;
-    }
-    if (base === 'ru') {
-      if (n % 10 === 1 && n % 100 !== 11) return 0;
-      return n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20) ? 1 : 2;
-    }
-    return n === 1 ? 0 : 1;
-  }
-
   function tr(context, text, count) {
     const found = catalogue[context] && catalogue[context][text];
     let shown = text;
     if (Array.isArray(found)) {
-      shown = found[Math.min(pluralForm(count), found.length - 1)];
+      shown = found[Math.min(module.pluralForm(language, count ?? 0), found.length - 1)];
     } else if (typeof found === 'string') {
       shown = found;
     }
@@ -103,37 +87,28 @@
     return index < 0 ? name : name + '_' + index;
   }
 
-  function defaultNameSeat(name) {
-    for (let seat = 0; seat < kSeats; ++seat) {
-      const c = layoutOf('txtPlayer', seat);
-      if (c && c.c.caption === name) return seat;
+  // The game's words for what a control shows, by the same rules as the
+  // desktop's; the same text in the same control always shows the same, so
+  // each is asked for once.
+  const shownTexts = new Map();
+
+  function shownText(c, text) {
+    if (!text) return text;
+    const key = c.name + '\u0000' + c.index + '\u0000' + text;
+    let shown = shownTexts.get(key);
+    if (shown === undefined) {
+      shown = renderWords(JSON.parse(module.shownText(c.name, c.index, text)));
+      shownTexts.set(key, shown);
     }
-    return -1;
+    return shown;
   }
 
   function shownName(name) {
-    if (name === 'Computer') return tr('MainWindow', 'Computer');
-    const seat = defaultNameSeat(name);
-    if (seat < 0) return name;
-    return arg(tr('MainWindow', 'Player %1'), seat + 1);
+    return renderWords(JSON.parse(module.nameWords(name)));
   }
-
-  function shownText(c, text) {
-    if (!text || /^[0-9]+$/.test(text) || c.container === 'fraInvisible') return text;
-    if (c.name === 'txtPlayer') {
-      const seat = defaultNameSeat(text);
-      return seat < 0 ? text : arg(tr('MainWindow', 'Player %1'), seat + 1);
-    }
-    if (c.name === 'lblPlayer' || c.name === 'lblPlayerTurn') return shownName(text);
-    return tr('MainWindow', text);
-  }
-
-  const kFaceNames = ['circle', 'square', 'triangle', 'diamond', 'star', 'heart', 'hexagon', 'cross', 'crescent',
-    'arrow', 'ring', 'spiral', 'lightning bolt', 'flower', 'drop', 'leaf', 'key', 'bell', 'anchor', 'sun',
-    'umbrella', 'house', 'fish', 'fir tree', 'crown', 'music note'];
 
   function faceName(face) {
-    return face >= 1 && face <= kFaceNames.length ? tr('Accessibility', kFaceNames[face - 1]) : '';
+    return renderWords(JSON.parse(module.faceWords(face)));
   }
 
   function cardName(position, card) {

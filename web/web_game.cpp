@@ -232,6 +232,17 @@ const char* CueName(Cue cue) {
 
 }  // namespace
 
+std::string ShownTextJson(const std::string& name, int index, const std::string& text) {
+    for (const ControlLayout& c : MainWindowLayout()) {
+        if (c.name == name && c.index == index) return WordsJson(ShownTextWords(c, text));
+    }
+    return WordsJson(AsItIs(text));
+}
+
+std::string FaceWordsJson(int face) { return WordsJson(FaceWords(face)); }
+
+std::string NameWordsJson(const std::string& name) { return WordsJson(NameWords(name)); }
+
 WebGame::WebGame(std::optional<std::uint64_t> seed) {
     if (seed) {
         random_ = std::make_unique<SeededRandom>(*seed);

@@ -63,6 +63,15 @@ private:
 // The main window's layout table, its focus order and its client size, as JSON.
 std::string LayoutJson();
 
+// The game's words, as JSON, for what a control shows for the text the game
+// holds for it: `name` and `index` (-1 for a single control) name the control
+// in the layout table; a name no control has is shown as it is.
+std::string ShownTextJson(const std::string& name, int index, const std::string& text);
+// The game's words, as JSON, for what face `face` shows (nothing for a number
+// that is no face), and for a seat's name as the window shows it.
+std::string FaceWordsJson(int face);
+std::string NameWordsJson(const std::string& name);
+
 // A JSON string literal of `text`.
 std::string JsonString(const std::string& text);
 

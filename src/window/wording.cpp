@@ -138,6 +138,29 @@ Words SeatNameWords(const MainForm& form, int seat) {
     return NameWords(name);
 }
 
+Words ShownTextWords(const ControlLayout& control, std::string_view text) {
+    // Numbers stay numbers; the hidden state holders are never shown.
+    if (text.empty() || IsNumber(text) || control.container == "fraInvisible" || control.name == "fraInvisible") {
+        return AsItIs(std::string(text));
+    }
+    if (control.name == "txtPlayer") return TypedNameWords(text);
+    if (control.name == "lblPlayer" || control.name == "lblPlayerTurn") return NameWords(text);
+    return {"MainWindow", std::string(text)};
+}
+
+int PluralForm(std::string_view language, int count) {
+    const std::string_view base = language.substr(0, language.find('_'));
+    const long long n = count < 0 ? -static_cast<long long>(count) : count;
+    const bool fewEnding = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 >= 20);
+    // French and Brazilian Portuguese say 0 as they say 1.
+    if (base == "fr" || language == "pt_BR") return n <= 1 ? 0 : 1;
+    // Polish: 1; 2-4, 22-24 ... but not 12-14; the rest.
+    if (base == "pl") return n == 1 ? 0 : fewEnding ? 1 : 2;
+    // Russian: 1, 21, 31 ... but not 11; 2-4, 22-24 ... but not 12-14; the rest.
+    if (base == "ru") return n % 10 == 1 && n % 100 != 11 ? 0 : fewEnding ? 1 : 2;
+    return n == 1 ? 0 : 1;
+}
+
 Words NameWords(std::string_view name) {
     if (name == kComputerName) return {"MainWindow", std::string(kComputerName)};
     return TypedNameWords(name);

@@ -10,6 +10,8 @@
 
 namespace pairon {
 
+struct ControlLayout;
+
 // A text of the game's in its own English words, before it is put into the
 // player's language: `source` is the catalogue's text under `context`, and
 // its %1, %2 ... stand for `args`, each a text of its own. A text with no
@@ -44,6 +46,17 @@ Words SeatNameWords(const MainForm& form, int seat);
 // A name box's text: the start-up names in the player's language, any other,
 // "Computer" too, as typed.
 Words TypedNameWords(std::string_view name);
+
+// The text a control shows for the text the game holds for it: a caption or
+// list item in the player's language, a number and the hidden state holders'
+// texts as they are, a seat's name as NameWords() says, and a name box's text
+// as TypedNameWords() says.
+Words ShownTextWords(const ControlLayout& control, std::string_view text);
+
+// Which of its plural forms a catalogue uses for `count`, in the order the
+// catalogue lists them: `language` is a catalogue's name ("pl", "pt_BR");
+// English counts as any language of two forms, one for 1 and one for the rest.
+int PluralForm(std::string_view language, int count);
 
 // The outcome panel's printed lines told again in the player's language, with
 // its own line breaks; lines of no known shape stay as they were printed, one

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QStyleOption>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
@@ -33,6 +35,7 @@
 #include "desktop/translation/translation.h"
 #include "desktop/zoom/window_zoom.h"
 #include "game/window_layout.h"
+#include "window/wording.h"
 #include "window/zoom.h"
 #include "view/view_fixture.h"
 
@@ -139,6 +142,31 @@ QString Placeholders(const QString& text) {
 // What is wrong with a catalogue source: an entry that is unfinished,
 // vanished or obsolete, an empty translation, or one whose placeholders
 // differ from its source's.
+// The plural forms of `source` under `context` in the catalogue at `path`, in
+// the order it lists them.
+QStringList NumerusForms(const QString& path, const QString& context, const QString& source) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&file);
+    QString inContext, ofSource;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) {
+            inContext = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            ofSource = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && inContext == context && ofSource == source) {
+            QStringList forms;
+            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("translation"))) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) forms << xml.readElementText();
+            }
+            return forms;
+        }
+    }
+    return {};
+}
+
 QStringList CatalogueFaults(const QString& path) {
     QStringList faults;
     QFile file(path);
@@ -447,6 +475,26 @@ TEST(Languages, InPolishTheComputerIsKomputerAndATypedNameIsShownAsTyped) {
     EXPECT_EQ(static_cast<QLabel*>(ui.Control("lblPlayer", 0))->text(), "Exit");
     EXPECT_EQ(static_cast<QLabel*>(ui.Control("lblPlayer", 1))->text(), "Komputer");
     EXPECT_EQ(static_cast<QLabel*>(ui.Control("lblPlayerTurn"))->text(), "Exit");
+}
+
+// The browser edition reads the plural forms from the same catalogues and
+// chooses one by the game's own rule: for every count, the form it chooses
+// must read as Qt's choice does.
+TEST(Languages, ThePluralRuleOfEveryLanguagePicksTheFormQtPicks) {
+    const QString source = QStringLiteral("Well Done\n%1!\n\nYou found %2 \npairs in\n%n turns");
+    for (const QString& language : GameLanguages()) {
+        const QStringList forms =
+            NumerusForms(QStringLiteral(PAIRON_TRANSLATIONS_DIR "/pairon_%1.ts").arg(language), "Outcome", source);
+        ASSERT_FALSE(forms.isEmpty()) << language.toStdString();
+        LanguageCatalogues catalogue;
+        ASSERT_TRUE(catalogue.Install(language)) << language.toStdString();
+        for (int turns = 0; turns <= 250; ++turns) {
+            const int form = std::min<int>(PluralForm(language.toStdString(), turns), static_cast<int>(forms.size()) - 1);
+            EXPECT_EQ(QString(forms[form]).replace("%n", QString::number(turns)),
+                      QCoreApplication::translate("Outcome", source.toUtf8().constData(), nullptr, turns))
+                << language.toStdString() << ", " << turns << " turns";
+        }
+    }
 }
 
 TEST(Languages, AGermanComputerGameReachesTheOutcome) {

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "desktop/help_window/help_pages.h"
 #include "desktop/help_window/tab_strip.h"
 #include "art/picture_art.h"
 #include "desktop/widgets/picture_widgets.h"
 #include "game/window_layout.h"
+#include "window/help_pages.h"
 #include "window/zoom.h"
 
 namespace pairon {
@@ -122,7 +122,7 @@ HelpWindow::HelpWindow(const QIcon& icon, QWidget* parent) : QWidget(parent) {
     // The tabs fill the band above the pages.
     tabHelp_->SetTabAreaHeight(ToPixels(kPagePlace.top - kTabStripPlace.top));
     for (const HelpTextPage& page : HelpTextPages()) tabHelp_->AddTab(Tr(page.tab));
-    tabHelp_->AddTab(Tr(kAboutTab));
+    tabHelp_->AddTab(Tr(AboutTab()));
     tabHelp_->setAccessibleName(QCoreApplication::translate("HelpWindow", "Help topics"));
 
     BuildAboutPage();

@@ -1,7 +1,6 @@
 #include "desktop/translation/translation.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 
 #include "game/game_rules.h"
 #include "game/window_layout.h"
@@ -54,10 +53,6 @@ QString Translated(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, std::string(text).c_str());
 }
 
-bool IsNumber(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // `text` with each %1 ... %9 that has an argument replaced by it, in one pass:
 // what an argument brings (a typed name with a % in it) is never read again.
 QString Substituted(const QString& text, const QStringList& args) {
@@ -102,13 +97,7 @@ QString Spoken(const std::vector<Words>& words) { return SpokenLines(words).join
 QString ShownName(std::string_view name) { return Rendered(NameWords(name)); }
 
 QString ShownText(const ControlLayout& control, std::string_view text) {
-    // Numbers stay numbers; the hidden state holders are never shown.
-    if (text.empty() || IsNumber(text) || control.container == "fraInvisible" || control.name == "fraInvisible") {
-        return Untranslated(text);
-    }
-    if (control.name == "txtPlayer") return Rendered(TypedNameWords(text));
-    if (control.name == "lblPlayer" || control.name == "lblPlayerTurn") return ShownName(text);
-    return Translated("MainWindow", text);
+    return Rendered(ShownTextWords(control, text));
 }
 
 QStringList ShownOutcome(const std::vector<std::string>& lines) {

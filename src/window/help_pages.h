@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -19,8 +18,9 @@ struct HelpTextPage {
 // The five pages of text, in the order of their tabs.
 const std::array<HelpTextPage, 5>& HelpTextPages();
 
-// The sixth page says who made the game and on what terms.
-inline constexpr std::string_view kAboutTab = QT_TRANSLATE_NOOP("HelpWindow", "About Pairon");
+// The sixth page says who made the game and on what terms; this is its tab's
+// caption, in English.
+std::string_view AboutTab();
 
 // In English, each null-terminated; `product` takes the version for its %1.
 struct AboutTexts {
