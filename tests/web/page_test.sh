@@ -1,14 +1,7 @@
 #!/bin/sh
 # The page in headless Chromium: page_test.sh SITE
 set -eu
-if [ ! -f "$1/pairon.wasm" ]; then
-    if ! command -v emcmake >/dev/null 2>&1; then
-        echo "no browser edition was built: emscripten is missing; skipped"
-        exit 77
-    fi
-    echo "no browser edition in $1: the web_build test builds it" >&2
-    exit 1
-fi
+. "$(dirname "$0")/site_built.sh"
 for tool in chromium chromedriver; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "web_page: $tool is missing (sh scripts/install-deps.sh --web); skipped"
