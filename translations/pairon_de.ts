@@ -710,5 +710,9 @@ gefunden in
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Neues Spiel, %1 mal %2 Karten. Auf dem Knopf Neues Spiel steht jetzt Aufhören. Trag die Spieler ein, dann drück Fertig.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Du bist dran, %1.</translation>
+    </message>
 </context>
 </TS>

@@ -710,5 +710,9 @@ Encontraste
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Partida nueva, %1 por %2 cartas. El botón Empezar ahora dice Terminar. Escribe los jugadores y pulsa Listo.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Te toca, %1.</translation>
+    </message>
 </context>
 </TS>

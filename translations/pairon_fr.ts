@@ -710,5 +710,9 @@ Tu as trouvé
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Nouvelle partie, %1 sur %2 cartes. Le bouton Jouer affiche maintenant Arrêter. Inscris les joueurs, puis appuie sur C’est parti.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>À toi, %1.</translation>
+    </message>
 </context>
 </TS>

@@ -710,5 +710,9 @@ Hai trovato
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Nuova partita, %1 per %2 carte. Il pulsante Nuova partita ora dice Fine partita. Scrivi i giocatori, poi premi Fatto.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Tocca a te, %1.</translation>
+    </message>
 </context>
 </TS>

@@ -710,5 +710,9 @@ paren in
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Nieuw spel, %1 bij %2 kaarten. Op de knop Nieuw spel staat nu Stoppen. Vul de spelers in en druk dan op Klaar.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Jij bent aan de beurt, %1.</translation>
+    </message>
 </context>
 </TS>

@@ -713,5 +713,9 @@ Ruchów: %n</numerusform>
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Nowa gra, %1 na %2 karty. Na przycisku Nowa gra jest teraz Zakończ grę. Wpisz graczy, a potem naciśnij Gotowe.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Twoja kolej, %1.</translation>
+    </message>
 </context>
 </TS>

@@ -710,5 +710,9 @@ Você achou
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Jogo novo, %1 por %2 cartas. O botão Novo jogo agora diz Encerrar. Escreva os jogadores e aperte Pronto.</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Sua vez, %1.</translation>
+    </message>
 </context>
 </TS>

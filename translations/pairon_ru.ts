@@ -713,5 +713,9 @@ pairs in
         <source>New game, %1 by %2 cards. The New Game button now reads End Game. Enter the players, then press Done.</source>
         <translation>Новая игра, %1 на %2 карты. На кнопке «Новая игра» теперь написано «Закончить». Впиши игроков и нажми «Готово».</translation>
     </message>
+    <message>
+        <source>Your turn, %1.</source>
+        <translation>Твой ход, %1.</translation>
+    </message>
 </context>
 </TS>

@@ -207,7 +207,19 @@ Words PlaceWords(int position) {
 std::vector<Words> HappeningsWords(const std::vector<Happening>& happenings, const MainForm& form,
                                    const FaceWordsOf& faceWords) {
     std::vector<Words> sentences;
-    for (const Happening& h : happenings) Append(sentences, Sentences(h, form, faceWords));
+    for (const Happening& h : happenings) {
+        // The computer's card missed and a person plays now. They may play at
+        // once, so their turn is said first, then the card and the miss: read
+        // out after the card, it would come seconds after the turn began.
+        if (h.kind == HappeningKind::Missed && h.computer && SeatCount(form) > 1 && h.nextSeat >= 0 &&
+            h.nextSeat < kSeats && form.lblPlayer[static_cast<std::size_t>(h.nextSeat)].text != kComputerName) {
+            sentences.insert(sentences.begin(),
+                             Speech(QT_TRANSLATE_NOOP("Speech", "Your turn, %1."), {SeatNameWords(form, h.nextSeat)}));
+            sentences.push_back(Speech(QT_TRANSLATE_NOOP("Speech", "No pair.")));
+            continue;
+        }
+        Append(sentences, Sentences(h, form, faceWords));
+    }
     return sentences;
 }
 

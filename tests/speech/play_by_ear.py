@@ -269,9 +269,10 @@ class Player:
     def check_pace(self):
         """Each of the computer's cards was said on its own, and its next card
         turned only once the first had had time to be heard; the turn back to
-        the player was given to the screen reader within a second of the card
-        that passed it. Returns the least time to spare, the longest wait for
-        the turn to be given and the longest for it to be said."""
+        the player was given to the screen reader, and said by it, within a
+        second of the card that passed it. Returns the least time to spare,
+        the longest wait for the turn to be given and the longest for it to be
+        said."""
         shortest = None
         for (said, place, line), (next_said, next_place, _) in zip(self.computer_picks, self.computer_picks[1:]):
             turned = self.turned_up_before(place, said)
@@ -288,10 +289,12 @@ class Player:
             # When the game gave it: the times Orca was told of the card and of
             # the notification are read alike, whatever keeps Orca busy before
             # it speaks.
-            start = "Computer turns up row %d, column %d:" % place
+            start = "Your turn, Ann. Computer turns up row %d, column %d:" % place
             given = next((t for t, text in self.ear.given if t >= turned and text.startswith(start)), None)
             check(given is not None, "the screen reader was never given %r" % start)
             check(given - turned <= 1.0, "'Your turn' was given %.2f s after the turn passed" % (given - turned))
+            # The utterance starts with the turn, so it is heard as it begins.
+            check(said - turned <= 1.0, "'Your turn' was said %.2f s after the turn passed" % (said - turned))
             longest_given = max(longest_given, given - turned)
             longest_said = max(longest_said, said - turned)
         return shortest, longest_given, longest_said

@@ -75,7 +75,7 @@ def choose_by_keys(b, name, key, wanted):
 
 def whose_turn(lines):
     """Whose turn the live region last told: 'me' (Player 1) or 'computer'."""
-    markers = {'Player 1 plays first': 'me', 'No pair. Your turn, Player 1': 'me',
+    markers = {'Player 1 plays first': 'me', 'Your turn, Player 1': 'me',
                'The computer plays first': 'computer', 'No pair. The computer plays now': 'computer'}
     turn = None
     for line in lines:
