@@ -9,7 +9,7 @@
 # Runs as root, or through sudo otherwise.
 set -eu
 
-game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libpulse-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
       libfontconfig-dev fonts-liberation2"
 tests="libgtest-dev desktop-file-utils appstream dpkg-dev file valgrind
        xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi

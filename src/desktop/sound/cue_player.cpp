@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "desktop/sound/default_output_watch.h"
 #include "desktop/sound/sound_player.h"
 
 namespace pairon {
@@ -98,7 +99,8 @@ private:
 class CuePlayer : public QObject, public CuePlayerBase {
 public:
     explicit CuePlayer(QString folder) : folder_(std::move(folder)) {
-        // The cues follow the default output as the system changes it.
+        // The cues follow the default output as the system changes it,
+        // where Qt tells it.
         QObject::connect(&devices_, &QMediaDevices::audioOutputsChanged, this,
                          [this] { DefaultOutputChanged(QMediaDevices::defaultAudioOutput().id()); });
     }
@@ -106,6 +108,10 @@ public:
     // Reads every cue into memory, where it stays.
     void Load() override {
         output_ = QMediaDevices::defaultAudioOutput();
+        // Where Qt does not tell it, the sound server does.
+        watch_ = std::make_unique<DefaultOutputWatch>([this](const QByteArray& id) {
+            QMetaObject::invokeMethod(this, [this, id] { Follow(id, kFollowTries); }, Qt::QueuedConnection);
+        });
         for (const CueFile& file : kCueFiles) {
             const QString path = folder_ + QLatin1Char('/') + QLatin1String(file.file);
             const QByteArray samples = ReadCueFile(path);
@@ -154,6 +160,20 @@ public:
     }
 
 private:
+    // How often, a quarter of a second apart, a new default output is looked
+    // for among those Qt lists: the server may name it before Qt has it.
+    static constexpr int kFollowTries = 20;
+
+    void Follow(const QByteArray& id, int tries) {
+        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+        const bool listed = std::any_of(outputs.begin(), outputs.end(), [&id](const QAudioDevice& d) { return d.id() == id; });
+        if (!listed) {
+            if (tries > 1) QTimer::singleShot(250, this, [this, id, tries] { Follow(id, tries - 1); });
+            return;
+        }
+        DefaultOutputChanged(id);
+    }
+
     void Sound(Cue cue) {
         const auto i = static_cast<std::size_t>(cue);
         auto& voices = voices_[i];
@@ -167,6 +187,8 @@ private:
     std::array<std::vector<std::unique_ptr<CueVoice>>, kCueCount> voices_{};
     std::array<std::size_t, kCueCount> next_{};
     unsigned generation_ = 0;
+    // Last, so that it stops before anything it could hand a change to.
+    std::unique_ptr<DefaultOutputWatch> watch_;
 };
 }  // namespace
 
