@@ -80,11 +80,17 @@ std::string Line(std::string_view text, const std::string& argument = {}) {
 }
 
 // The six pages of the help, in English, as the catalogues know them: each
-// page's tab and its paragraphs.
+// page's tab and its paragraphs, and the paragraph a text leaves out on the
+// page.
 std::string HelpPages() {
     std::string out = "[";
     for (const pairon::HelpTextPage& page : pairon::HelpTextPages()) {
-        out += "{\"tab\":" + pairon::JsonString(std::string(page.tab)) + ",\"lines\":[" + Line(page.text) + "]},";
+        std::string line = Line(page.text);
+        // The page has no zoom keys: it always fills the browser's window.
+        if (&page == &pairon::HelpTextPages().front()) {
+            line.insert(line.size() - 1, ",\"leaveOut\":" + std::to_string(pairon::kZoomKeysParagraph));
+        }
+        out += "{\"tab\":" + pairon::JsonString(std::string(page.tab)) + ",\"lines\":[" + line + "]},";
     }
     const pairon::AboutTexts& about = pairon::About();
     out += "{\"tab\":" + pairon::JsonString(std::string(pairon::AboutTab())) + ",\"lines\":[" + Line(about.designer) +

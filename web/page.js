@@ -817,7 +817,7 @@
       });
       const page = pages[k];
       panel.setAttribute('aria-labelledby', buttons[k].id);
-      panel.textContent = page.lines.map((line) => arg(tr('HelpWindow', line.text), ...(line.args || []))).join('\n\n');
+      panel.textContent = page.lines.map(helpText).join('\n\n');
       buttons[k].focus();
     }
     tabs.addEventListener('keydown', (event) => {
@@ -840,6 +840,18 @@
     document.body.appendChild(help);
     fit();
     choose(0);
+  }
+
+  // A text of the help in the player's language, less the paragraph the
+  // page has nothing for (the zoom keys: the page always fills the browser's
+  // window), as long as the translation keeps the English paragraphs.
+  function helpText(line) {
+    const text = arg(tr('HelpWindow', line.text), ...(line.args || []));
+    if (line.leaveOut === undefined) return text;
+    const paragraphs = text.split('\n\n');
+    if (paragraphs.length !== line.text.split('\n\n').length) return text;
+    paragraphs.splice(line.leaveOut, 1);
+    return paragraphs.join('\n\n');
   }
 
   function closeHelp() {

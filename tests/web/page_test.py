@@ -297,6 +297,10 @@ def check_language(site, server):
         assert focused_name(b.tree()) == tabs[1]
         page = b.find('#help [role="tabpanel"]').text
         assert page.startswith('Ziel des Spiels') or len(page) > 200, page[:80]
+        # The introduction names no zoom keys: the page has none.
+        b.press(Keys.ARROW_LEFT)
+        introduction = b.find('#help [role="tabpanel"]').text
+        assert 'Strg+' not in introduction and introduction.count('\n\n') == 3, introduction
         b.press(Keys.ESCAPE)
         assert not b.driver.find_elements('css selector', '#help')
         print(f'  German: "{new_game}", first card "{label}", help tabs {tabs}')
