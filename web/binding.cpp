@@ -39,6 +39,9 @@ public:
     std::string Happenings() const { return game_.Happenings(); }
     std::string Choices() const { return game_.ChoicesToKeep(); }
     std::string Spoken(const std::string& what) const { return game_.Spoken(what); }
+    std::string CardWords(int position) const { return game_.CardWords(position); }
+    int MarkAfterKey(int from, const std::string& key) const { return game_.MarkAfterKey(from, key); }
+    int MarkAfterGone(int gone) const { return game_.MarkAfterGone(gone); }
 
 private:
     pairon::WebGame game_;
@@ -77,11 +80,17 @@ std::string Line(std::string_view text, const std::string& argument = {}) {
 }
 
 // The six pages of the help, in English, as the catalogues know them: each
-// page's tab and its paragraphs.
+// page's tab and its paragraphs, and the paragraph a text leaves out on the
+// page.
 std::string HelpPages() {
     std::string out = "[";
     for (const pairon::HelpTextPage& page : pairon::HelpTextPages()) {
-        out += "{\"tab\":" + pairon::JsonString(std::string(page.tab)) + ",\"lines\":[" + Line(page.text) + "]},";
+        std::string line = Line(page.text);
+        // The page has no zoom keys: it always fills the browser's window.
+        if (&page == &pairon::HelpTextPages().front()) {
+            line.insert(line.size() - 1, ",\"leaveOut\":" + std::to_string(pairon::kZoomKeysParagraph));
+        }
+        out += "{\"tab\":" + pairon::JsonString(std::string(page.tab)) + ",\"lines\":[" + line + "]},";
     }
     const pairon::AboutTexts& about = pairon::About();
     out += "{\"tab\":" + pairon::JsonString(std::string(pairon::AboutTab())) + ",\"lines\":[" + Line(about.designer) +
@@ -101,14 +110,19 @@ EMSCRIPTEN_BINDINGS(pairon) {
         .function("state", &PageGame::State)
         .function("happenings", &PageGame::Happenings)
         .function("choices", &PageGame::Choices)
-        .function("spoken", &PageGame::Spoken);
+        .function("spoken", &PageGame::Spoken)
+        .function("cardWords", &PageGame::CardWords)
+        .function("markAfterKey", &PageGame::MarkAfterKey)
+        .function("markAfterGone", &PageGame::MarkAfterGone);
     emscripten::function("layout", &pairon::LayoutJson);
     emscripten::function("cueSamples", &CueSamples);
     emscripten::function("cueNames", &CueNames);
     emscripten::function("cueSampleRate", &CueSampleRate);
     emscripten::function("helpPages", &HelpPages);
     emscripten::function("shownText", &pairon::ShownTextJson);
-    emscripten::function("faceWords", &pairon::FaceWordsJson);
-    emscripten::function("nameWords", &pairon::NameWordsJson);
     emscripten::function("pluralForm", &PluralFormOf);
+    emscripten::function("controlWords", &pairon::ControlWordsJson);
+    emscripten::function("scoreWords", &pairon::ScoreWordsJson);
+    emscripten::function("boardDescription", &pairon::BoardDescriptionJson);
+    emscripten::function("chooseCatalogue", &pairon::ChooseCatalogueOf);
 }

@@ -41,20 +41,12 @@
 
   // ---- Languages -------------------------------------------------------
 
+  // The language the browser asks for first that the game speaks, as the
+  // desktop game chooses from the desktop's; ?lang= asks before the browser.
   function chooseLanguage(wanted, offered) {
     const asked = query.get('lang');
     const list = asked ? [asked].concat(wanted) : wanted;
-    for (const tag of list) {
-      const parts = String(tag).replace('-', '_').split('_');
-      const base = parts[0].toLowerCase();
-      if (base === 'en' || base === 'c') return 'en';
-      const full = parts.length > 1 ? base + '_' + parts[1].toUpperCase() : base;
-      if (offered.includes(full)) return full;
-      if (offered.includes(base)) return base;
-      const near = offered.find((name) => name.split('_')[0] === base);
-      if (near) return near;
-    }
-    return 'en';
+    return module.chooseCatalogue(list.map(String).join('\n'), offered.join('\n')) || 'en';
   }
 
   function tr(context, text, count) {
@@ -103,42 +95,34 @@
     return shown;
   }
 
-  function shownName(name) {
-    return renderWords(JSON.parse(module.nameWords(name)));
-  }
-
-  function faceName(face) {
-    return renderWords(JSON.parse(module.faceWords(face)));
-  }
+  // What a screen reader reads for a card slot, as the game words it; asked
+  // for again only when the slot shows another picture.
+  const cardNames = new Map();
 
   function cardName(position, card) {
-    const row = Math.floor(position / kColumns) + 1;
-    const column = (position % kColumns) + 1;
-    if (!card.visible) return arg(tr('Accessibility', 'Empty place, row %1, column %2'), row, column);
-    if (!card.face) return arg(tr('Accessibility', 'Card, row %1, column %2, face down'), row, column);
-    return arg(tr('Accessibility', 'Card, row %1, column %2, face up, %3'), row, column, faceName(card.face));
+    const key = position + '\u0000' + card.visible + '\u0000' + card.file;
+    let name = cardNames.get(position);
+    if (!name || name.key !== key) {
+      name = {key, text: renderWords(JSON.parse(game.cardWords(position)))};
+      cardNames.set(position, name);
+    }
+    return name.text;
   }
 
   function accessibleName(c) {
-    const seat = (text) => arg(tr('Accessibility', text), c.index + 1);
-    switch (c.name) {
-      case 'cmbWidth': return tr('Accessibility', 'Width');
-      case 'cmbHeight': return tr('Accessibility', 'Height');
-      case 'cmbPlayers': return tr('Accessibility', 'Players');
-      case 'cmbCards': return tr('Accessibility', 'Cards');
-      case 'cmbPlayerType': return seat('Player %1 type');
-      case 'cmbComputerLevel': return seat('Player %1 level');
-      case 'txtPlayer': return seat('Player %1 name');
-      case 'sldSpeed': return tr('Accessibility', 'Game Speed');
-      case 'lblPairs': return tr('Accessibility', 'Pairs Remaining');
-      case 'lblPlayerTurn': return tr('Accessibility', 'Player to Select Cards');
-      case 'lblScore': return seat('Player %1 score');
-      case 'imgGame': return tr('Accessibility', 'Board picture');
-      case 'imgPlayer': return tr('Accessibility', 'Player panel picture');
-      case 'picResult': return tr('Accessibility', 'Result picture');
-      case 'picOutcome': return tr('Accessibility', 'Outcome');
-      default: return '';
+    return renderWords(JSON.parse(module.controlWords(c.name, c.index)));
+  }
+
+  const scoreNames = new Map();
+
+  function scoreName(seat, player) {
+    const key = seat + '\u0000' + player;
+    let name = scoreNames.get(key);
+    if (name === undefined) {
+      name = renderWords(JSON.parse(module.scoreWords(seat, player)));
+      scoreNames.set(key, name);
     }
+    return name;
   }
 
   // ---- Pictures ---------------------------------------------------------
@@ -373,9 +357,7 @@
     group.id = 'board';
     group.setAttribute('role', 'grid');
     group.setAttribute('aria-label', tr('MainWindow', 'Game Window'));
-    group.setAttribute('aria-description', tr('Accessibility',
-      'The cards on the board. The arrow keys move between the cards, Home and End go to the first and the last card, ' +
-      'Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the pairs left.'));
+    group.setAttribute('aria-description', renderWords(JSON.parse(module.boardDescription())));
     group.className = 'control';
     group.style.left = '0';
     group.style.top = '0';
@@ -408,61 +390,8 @@
     return !!card && card.visible;
   }
 
-  function firstShown() {
-    for (let p = 0; p < kSlots; ++p) if (shownSlot(p)) return p;
-    return -1;
-  }
-
-  function lastShown() {
-    for (let p = kSlots - 1; p >= 0; --p) if (shownSlot(p)) return p;
-    return -1;
-  }
-
-  // The next shown slot from `from` in the direction of the key, wrapping
-  // round the board as the desktop's board does.
-  function moveMark(from, move) {
-    const first = firstShown();
-    if (first < 0) return -1;
-    if (move === 'Last') return lastShown();
-    if (move === 'First' || from < 0 || from >= kSlots) return first;
-    const row = Math.floor(from / kColumns);
-    const column = from % kColumns;
-    for (let step = 1; step < kSlots; ++step) {
-      let next = -1;
-      if (move === 'Right') next = (from + step) % kSlots;
-      if (move === 'Left') next = (from - step + kSlots) % kSlots;
-      if (move === 'Down') {
-        if (step >= kRows) return from;
-        next = ((row + step) % kRows) * kColumns + column;
-      }
-      if (move === 'Up') {
-        if (step >= kRows) return from;
-        next = ((row - step + kRows) % kRows) * kColumns + column;
-      }
-      if (shownSlot(next)) return next;
-    }
-    return from;
-  }
-
-  // Where the mark goes when its card leaves the board: the nearest card left.
-  function nearestShown(gone) {
-    let best = -1;
-    let bestDistance = 0;
-    let bestFollowing = 0;
-    for (let p = 0; p < kSlots; ++p) {
-      if (!shownSlot(p)) continue;
-      const across = ((p % kColumns) - (gone % kColumns)) * 840;
-      const down = (Math.floor(p / kColumns) - Math.floor(gone / kColumns)) * 1200;
-      const distance = across * across + down * down;
-      const following = (p - gone + kSlots) % kSlots;
-      if (best < 0 || distance < bestDistance || (distance === bestDistance && following < bestFollowing)) {
-        best = p;
-        bestDistance = distance;
-        bestFollowing = following;
-      }
-    }
-    return best;
-  }
+  // The keys that move the mark; where it goes is the game's to say.
+  const kMarkKeys = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Home', 'End'];
 
   function cardElement(p) {
     const entry = layoutOf('imgCard', p);
@@ -485,11 +414,9 @@
   }
 
   function boardKey(event) {
-    const moves = {ArrowLeft: 'Left', ArrowRight: 'Right', ArrowUp: 'Up', ArrowDown: 'Down', Home: 'First',
-      End: 'Last'};
-    if (moves[event.key]) {
+    if (kMarkKeys.includes(event.key)) {
       event.preventDefault();
-      setMark(moveMark(marked, moves[event.key]), true);
+      setMark(game.markAfterKey(marked, event.key), true);
     } else if (event.key === ' ' || event.key === 'Enter') {
       event.preventDefault();
       if (marked < 0) return;
@@ -526,7 +453,7 @@
       return;
     }
     if (marked < 0 || !shownSlot(marked)) {
-      setMark(marked < 0 ? firstShown() : nearestShown(marked), hadFocus);
+      setMark(marked < 0 ? game.markAfterKey(-1, 'Home') : game.markAfterGone(marked), hadFocus);
     } else {
       setMark(marked, hadFocus && document.activeElement !== cardElement(marked));
     }
@@ -613,8 +540,8 @@
         element.classList.toggle('bold', model.bold);
         if (c.name === 'lblScore') {
           const player = state['lblPlayer_' + c.index].text;
-          element.setAttribute('aria-label', player ? arg(tr('Accessibility', 'Score of %1'), shownName(player))
-            : accessibleName(c));
+          const name = scoreName(c.index, player);
+          if (element.getAttribute('aria-label') !== name) element.setAttribute('aria-label', name);
         }
         showElement(element, model.visible);
         break;
@@ -890,7 +817,7 @@
       });
       const page = pages[k];
       panel.setAttribute('aria-labelledby', buttons[k].id);
-      panel.textContent = page.lines.map((line) => arg(tr('HelpWindow', line.text), ...(line.args || []))).join('\n\n');
+      panel.textContent = page.lines.map(helpText).join('\n\n');
       buttons[k].focus();
     }
     tabs.addEventListener('keydown', (event) => {
@@ -913,6 +840,18 @@
     document.body.appendChild(help);
     fit();
     choose(0);
+  }
+
+  // A text of the help in the player's language, less the paragraph the
+  // page has nothing for (the zoom keys: the page always fills the browser's
+  // window), as long as the translation keeps the English paragraphs.
+  function helpText(line) {
+    const text = arg(tr('HelpWindow', line.text), ...(line.args || []));
+    if (line.leaveOut === undefined) return text;
+    const paragraphs = text.split('\n\n');
+    if (paragraphs.length !== line.text.split('\n\n').length) return text;
+    paragraphs.splice(line.leaveOut, 1);
+    return paragraphs.join('\n\n');
   }
 
   function closeHelp() {
@@ -1000,13 +939,14 @@
 
   function start() {
     const offered = ['de', 'es', 'fr', 'it', 'nl', 'pl', 'pt_BR', 'ru'];
-    language = chooseLanguage(navigator.languages || [navigator.language || 'en'], offered);
-    const texts = language === 'en' ? Promise.resolve({}) : json('lang/' + language + '.json').catch(() => {
-      language = 'en';
-      return {};
-    });
-    Promise.all([window.Pairon(), texts, json('pictures/pictures.json')]).then(([loaded, t, sizes]) => {
-      boot(loaded, t, sizes);
+    Promise.all([window.Pairon(), json('pictures/pictures.json')]).then(([loaded, sizes]) => {
+      module = loaded;
+      language = chooseLanguage(navigator.languages || [navigator.language || 'en'], offered);
+      const texts = language === 'en' ? Promise.resolve({}) : json('lang/' + language + '.json').catch(() => {
+        language = 'en';
+        return {};
+      });
+      return texts.then((t) => boot(loaded, t, sizes));
     }).catch((error) => {
       const note = document.getElementById('loading');
       if (note) note.textContent = 'Pairon could not start: ' + error;

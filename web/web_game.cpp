@@ -1,5 +1,6 @@
 #include "web/web_game.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <cstdio>
@@ -7,11 +8,13 @@
 #include <variant>
 
 #include "board/board.h"
+#include "board/board_mark.h"
 #include "game/game_rules.h"
 #include "game/window_layout.h"
 #include "opponent/opponent.h"
 #include "pictures/picture_files.h"
 #include "window/cue_plan.h"
+#include "window/language_choice.h"
 #include "window/remembered_choices.h"
 #include "window/setup_flow.h"
 #include "window/wording.h"
@@ -239,9 +242,47 @@ std::string ShownTextJson(const std::string& name, int index, const std::string&
     return WordsJson(AsItIs(text));
 }
 
-std::string FaceWordsJson(int face) { return WordsJson(FaceWords(face)); }
+std::string ControlWordsJson(const std::string& name, int index) {
+    for (const ControlLayout& c : MainWindowLayout()) {
+        if (c.name == name && c.index == index) return WordsJson(ControlAccessibleWords(c));
+    }
+    return WordsJson({});
+}
 
-std::string NameWordsJson(const std::string& name) { return WordsJson(NameWords(name)); }
+std::string ScoreWordsJson(int seat, const std::string& playerName) {
+    return WordsJson(ScoreAccessibleWords(seat, playerName));
+}
+
+std::string BoardDescriptionJson() { return WordsJson(BoardDescriptionWords()); }
+
+std::string ChooseCatalogueOf(const std::string& wanted, const std::string& spoken) {
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        std::size_t from = 0;
+        while (from <= text.size()) {
+            const std::size_t end = std::min(text.find('\n', from), text.size());
+            if (end > from) out.push_back(text.substr(from, end - from));
+            from = end + 1;
+        }
+        return out;
+    };
+    return ChooseCatalogue(lines(wanted), lines(spoken));
+}
+
+std::string WebGame::CardWords(int position) const {
+    if (position < 0 || position >= kCardSlots) return WordsJson({});
+    return WordsJson(CardSlotWords(position, form_->imgCard[static_cast<std::size_t>(position)]));
+}
+
+int WebGame::MarkAfterKey(int from, const std::string& key) const {
+    const std::optional<MarkMove> move = MarkMoveOfKey(key);
+    if (!move) return from;
+    return MoveMark(from, *move, [this](int p) { return form_->imgCard[static_cast<std::size_t>(p)].visible; });
+}
+
+int WebGame::MarkAfterGone(int gone) const {
+    return NearestShownSlot(gone, [this](int p) { return form_->imgCard[static_cast<std::size_t>(p)].visible; });
+}
 
 WebGame::WebGame(std::optional<std::uint64_t> seed) {
     if (seed) {

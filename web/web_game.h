@@ -52,6 +52,17 @@ public:
     // The choices to remember, one "key\tvalue" a line.
     std::string ChoicesToKeep() const;
 
+    // What a screen reader reads for card slot `position` as it shows now, as
+    // JSON; nothing for a number that is no slot.
+    std::string CardWords(int position) const;
+    // Where the keyboard's mark goes from slot `from` (-1 for none) for the
+    // key named `key` ("ArrowLeft" ... "ArrowDown", "Home", "End"), among the
+    // cards on the board: `from` for any other key, -1 with no card there.
+    int MarkAfterKey(int from, const std::string& key) const;
+    // Where the mark goes when the card at slot `gone` leaves the board: the
+    // nearest card left, or -1.
+    int MarkAfterGone(int gone) const;
+
     const MainForm& Form() const { return *form_; }
 
 private:
@@ -67,10 +78,18 @@ std::string LayoutJson();
 // holds for it: `name` and `index` (-1 for a single control) name the control
 // in the layout table; a name no control has is shown as it is.
 std::string ShownTextJson(const std::string& name, int index, const std::string& text);
-// The game's words, as JSON, for what face `face` shows (nothing for a number
-// that is no face), and for a seat's name as the window shows it.
-std::string FaceWordsJson(int face);
-std::string NameWordsJson(const std::string& name);
+
+// The accessible name of a control of the layout as JSON (empty words where
+// its own caption serves), and a seat's score box's for the name its label
+// holds.
+std::string ControlWordsJson(const std::string& name, int index);
+std::string ScoreWordsJson(int seat, const std::string& playerName);
+// How the board is used by keyboard, as a screen reader describes it, as JSON.
+std::string BoardDescriptionJson();
+
+// The catalogue of `spoken` (one name a line) for the first language of
+// `wanted` (one a line, most wanted first) the game speaks; empty for English.
+std::string ChooseCatalogueOf(const std::string& wanted, const std::string& spoken);
 
 // A JSON string literal of `text`.
 std::string JsonString(const std::string& text);

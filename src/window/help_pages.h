@@ -18,6 +18,12 @@ struct HelpTextPage {
 // The five pages of text, in the order of their tabs.
 const std::array<HelpTextPage, 5>& HelpTextPages();
 
+// The paragraph of the introduction, counted from 0 (paragraphs are parted
+// by an empty line), that names the zoom keys. A window without them, the
+// browser edition's, leaves it out; every language keeps the paragraphs of
+// the English.
+inline constexpr int kZoomKeysParagraph = 3;
+
 // The sixth page says who made the game and on what terms; this is its tab's
 // caption, in English.
 std::string_view AboutTab();

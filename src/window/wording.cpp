@@ -199,6 +199,69 @@ Words FaceWords(int face) {
     return {"Accessibility", kFaceNames[static_cast<std::size_t>(face - 1)]};
 }
 
+namespace {
+
+Words Accessibility(const char* source, std::vector<Words> args = {}) {
+    return {"Accessibility", source, std::move(args)};
+}
+
+// A text about one seat, "Player %1 ...", with the seat counted from 1.
+Words OfSeat(const char* source, int index) { return Accessibility(source, {AsItIs(index + 1)}); }
+
+}  // namespace
+
+Words CardSlotWords(int position, const Picture& picture, const FaceWordsOf& faceWords) {
+    const Words row = AsItIs(position / 10 + 1);
+    const Words column = AsItIs(position % 10 + 1);
+    if (!picture.visible) return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Empty place, row %1, column %2"), {row, column});
+    const int face = FaceOfPictureFile(picture.file);
+    if (face == 0) return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face down"), {row, column});
+    return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face up, %3"),
+                         {row, column, faceWords ? faceWords(face) : FaceWords(face)});
+}
+
+Words ControlAccessibleWords(const ControlLayout& c) {
+    const std::string& n = c.name;
+    if (n == "cmbWidth") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Width"));
+    if (n == "cmbHeight") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Height"));
+    if (n == "cmbPlayers") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Players"));
+    if (n == "cmbCards") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Cards"));
+    if (n == "cmbPlayerType") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 type"), c.index);
+    if (n == "cmbComputerLevel") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 level"), c.index);
+    if (n == "txtPlayer") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 name"), c.index);
+    if (n == "sldSpeed") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Game Speed"));
+    if (n == "lblPairs") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Pairs Remaining"));
+    if (n == "lblPlayerTurn") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Player to Select Cards"));
+    if (n == "lblScore") return ScoreAccessibleWords(c.index, {});
+    if (n == "imgGame") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Board picture"));
+    if (n == "imgPlayer") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Player panel picture"));
+    if (n == "picResult") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Result picture"));
+    if (n == "picOutcome") return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Outcome"));
+    return {};
+}
+
+Words ScoreAccessibleWords(int seat, std::string_view playerName) {
+    if (playerName.empty()) return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 score"), seat);
+    return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Score of %1"), {NameWords(playerName)});
+}
+
+Words ResultPictureWords(std::string_view file) {
+    if (file == kWinnerFile) return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "A cheering winner"));
+    if (file == kDepressedFile) return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "A downcast loser under a rain cloud"));
+    if (file == kFrustratedFile) return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "A fuming loser"));
+    if (file == kTrophyFile) return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "A trophy"));
+    return {};
+}
+
+Words BoardDescriptionWords() {
+    return Accessibility(QT_TRANSLATE_NOOP(
+        "Accessibility", "The cards on the board. The arrow keys move between the cards, Home and End go to the first "
+                         "and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the "
+                         "pairs left."));
+}
+
+Words NoCardsWords() { return Accessibility(QT_TRANSLATE_NOOP("Accessibility", "Game Window, no cards")); }
+
 Words PlaceWords(int position) {
     // A position code is the row times ten and the column.
     return Speech(QT_TRANSLATE_NOOP("Speech", "row %1, column %2"), {AsItIs(position / 10 + 1), AsItIs(position % 10 + 1)});

@@ -72,6 +72,34 @@ Words PlaceWords(int position);
 // unless the player's deck gives it another.
 using FaceWordsOf = std::function<Words(int face)>;
 
+// What a screen reader reads for the controls of the window.
+
+// A card slot as it reads: "Card, row 2, column 3, face down", "... face up,
+// star" while the slot shows a face, or "Empty place, row 1, column 2" for a
+// slot off the board. Whether a face shows is taken from the file the slot
+// shows, never from the deal, so a card lying face down cannot give its face
+// away. Rows and columns count from 1.
+Words CardSlotWords(int position, const Picture& picture, const FaceWordsOf& faceWords = {});
+
+// The fixed accessible name of a control of the layout: lists, name boxes,
+// the slider, display boxes and pictures, which show no caption of their own
+// a screen reader could take. Empty where the control's own caption or text
+// serves (buttons, check boxes, panels, plain labels) and for the card slots,
+// whose names follow the game.
+Words ControlAccessibleWords(const ControlLayout& control);
+
+// The accessible name of a seat's score box, after the seat's name label:
+// "Score of Ann", or "Player 2 score" while the label holds no name.
+Words ScoreAccessibleWords(int seat, std::string_view playerName);
+
+// What the result picture shows, for the picture file it holds.
+Words ResultPictureWords(std::string_view file);
+
+// How the board is used by keyboard, as a screen reader describes it; and
+// what the board reads as while it holds no card.
+Words BoardDescriptionWords();
+Words NoCardsWords();
+
 // The sentences for what one event did; none when there is nothing to say.
 std::vector<Words> HappeningsWords(const std::vector<Happening>& happenings, const MainForm& form,
                                    const FaceWordsOf& faceWords = {});

@@ -71,5 +71,19 @@ TEST(WebGame, DealsBySeedAsTheSimulatorDoes) {
     }
 }
 
+TEST(WebGame, SpeaksTheFirstLanguageTheBrowserAsksForThatItHas) {
+    const std::string spoken = "de\nes\nfr\nit\nnl\npl\npt_BR\nru";
+    // Browsers name languages "pt-BR"; a country the game has no catalogue
+    // for gets the language's own, or its one variant.
+    EXPECT_EQ(ChooseCatalogueOf("pt-BR\nde", spoken), "pt_BR");
+    EXPECT_EQ(ChooseCatalogueOf("pt-PT", spoken), "pt_BR");
+    EXPECT_EQ(ChooseCatalogueOf("de-AT\nfr", spoken), "de");
+    EXPECT_EQ(ChooseCatalogueOf("sv-SE\nzh-Hant-TW\nRU", spoken), "ru");
+    // English wherever it comes first, and for nothing the game speaks.
+    EXPECT_EQ(ChooseCatalogueOf("en-GB\nde", spoken), "");
+    EXPECT_EQ(ChooseCatalogueOf("sv-SE\n\n-\nja", spoken), "");
+    EXPECT_EQ(ChooseCatalogueOf("", spoken), "");
+}
+
 }  // namespace
 }  // namespace pairon::test

@@ -5,10 +5,15 @@ choices remembered after a reload, another language, the sound cues, the
 window's places, play with the server gone, and no request leaving
 127.0.0.1.
 
-    page_test.py SITE_FOLDER [CHECK ...]
+    page_test.py SITE_FOLDER DESKTOP_PLACES [CHECK ...]
+
+DESKTOP_PLACES is the program that tells where the desktop window puts its
+controls.
 """
 import json
+import os
 import re
+import subprocess
 import sys
 import time
 import traceback
@@ -292,6 +297,10 @@ def check_language(site, server):
         assert focused_name(b.tree()) == tabs[1]
         page = b.find('#help [role="tabpanel"]').text
         assert page.startswith('Ziel des Spiels') or len(page) > 200, page[:80]
+        # The introduction names no zoom keys: the page has none.
+        b.press(Keys.ARROW_LEFT)
+        introduction = b.find('#help [role="tabpanel"]').text
+        assert 'Strg+' not in introduction and introduction.count('\n\n') == 3, introduction
         b.press(Keys.ESCAPE)
         assert not b.driver.find_elements('css selector', '#help')
         print(f'  German: "{new_game}", first card "{label}", help tabs {tabs}')
@@ -300,40 +309,68 @@ def check_language(site, server):
         b.close()
 
 
+# Where the page shows each control of the window it shows, in pixels of the
+# window: {"name" or "name_index": [left, top, width, height]}.
+PAGE_PLACES = '''
+    const root = document.querySelector('#window').getBoundingClientRect();
+    const out = {};
+    for (const c of JSON.parse(arguments[0]).controls) {
+      const id = c.index < 0 ? c.name : c.name + '_' + c.index;
+      const element = document.getElementById(id);
+      if (!element || !element.checkVisibility()) continue;
+      const r = element.getBoundingClientRect();
+      out[id] = [r.left - root.left, r.top - root.top, r.width, r.height];
+    }
+    return out;'''
+
+
+def places_differing(page, desktop):
+    """Each control shown by one window and not the other, or shown more than
+    a pixel away from the other's place, with both places."""
+    differing = []
+    for name in sorted(set(page) | set(desktop)):
+        here, there = page.get(name), desktop.get(name)
+        if here is None or there is None or any(abs(a - b) > 1 for a, b in zip(here, there)):
+            differing.append(f'{name}: page {here}, desktop {there}')
+    return differing
+
+
 def check_places(site, server):
-    """At 792 x 573 every control lies where the desktop window puts it at
-    100 percent, within a pixel."""
+    """At 792 x 573 every control the page shows lies where the desktop
+    window at 100 percent puts it, within a pixel, in the setup, the player
+    details, a game on the board and the outcome. With PAIRON_SHOTS set,
+    pictures of both windows in each state are kept in that folder."""
+    shots = os.environ.get('PAIRON_SHOTS')
+    command = [DESKTOP, '--seed', '5'] + (['--shots', shots] if shots else [])
+    environment = dict(os.environ, QT_QPA_PLATFORM='offscreen', LANGUAGE='en', LC_ALL='C.UTF-8')
+    desktop = json.loads(subprocess.run(command, check=True, capture_output=True, text=True,
+                                        env=environment).stdout)
     b = Browser(792, 573)
     try:
-        b.open(server.url)
+        b.open(server.url + '?seed=5')
+        layout = b.script('return window.pairon.layoutText')
         shown = 0
-        for step in ('the setup', 'the player details'):
-            if step == 'the player details':
+        differing = []
+        for state in ('setup', 'details', 'board', 'outcome'):
+            if state == 'details':
                 b.find('#cmdNew').click()
-            places = b.script('''
-                const L = JSON.parse(arguments[0]);
-                const out = [];
-                const root = document.querySelector('#window').getBoundingClientRect();
-                for (const c of L.controls) {
-                  const id = c.index < 0 ? c.name : c.name + '_' + c.index;
-                  const element = document.getElementById(id);
-                  if (!element) continue;
-                  const r = element.getBoundingClientRect();
-                  let left = Math.trunc(c.left / 15), top = Math.trunc(c.top / 15);
-                  for (let up = L.controls.find((u) => u.name === c.container); up;
-                       up = L.controls.find((u) => u.name === up.container)) {
-                    left += Math.trunc(up.left / 15);
-                    top += Math.trunc(up.top / 15);
-                  }
-                  out.push([id, r.left - root.left, r.top - root.top, r.width, r.height, left, top,
-                            Math.trunc(c.width / 15), Math.trunc(c.height / 15), element.offsetParent !== null]);
-                }
-                return out;''', b.script('return window.pairon.layoutText'))
-            wrong = [p for p in places if p[9] and (abs(p[1] - p[5]) > 1 or abs(p[2] - p[6]) > 1 or
-                                                    abs(p[3] - p[7]) > 1 or abs(p[4] - p[8]) > 1)]
-            assert places and not wrong, (step, wrong)
-            shown += len([p for p in places if p[9]])
-        print(f'  places: {shown} shown controls in the setup and the player details, within 1 px of the desktop\'s')
+            elif state == 'board':
+                b.find('#cmdDone').click()
+            elif state == 'outcome':
+                play_by_mouse(b)
+            if state in ('board', 'outcome'):
+                # Until the pictures of the new state have come, the page is
+                # not yet what a player sees.
+                b.wait(lambda: b.script("return [...document.images].every((img) => img.complete)"),
+                       'the pictures of ' + state)
+            page = b.script(PAGE_PLACES, layout)
+            differing += [f'{state}, {line}' for line in places_differing(page, desktop[state])]
+            shown += len(page)
+            if shots:
+                b.driver.save_screenshot(os.path.join(shots, f'page-{state}.png'))
+        assert shown and not differing, 'controls not where the desktop window has them:\n  ' + '\n  '.join(differing)
+        print(f'  places: {shown} shown controls in the setup, the player details, the board and the outcome, '
+              'each within 1 px of the desktop window\'s')
         return b.requested()
     finally:
         b.close()
@@ -359,6 +396,8 @@ def check_offline(site, server):
         b.close()
 
 
+DESKTOP = None
+
 CHECKS = {
     'keyboard': check_keyboard_game,
     'mouse': check_mouse_game_sound_and_choices,
@@ -373,8 +412,9 @@ def main():
     if missing:
         print(f'page_test: {missing} is missing; skipped')
         return browser.SKIP
-    site = sys.argv[1]
-    wanted = sys.argv[2:] or list(CHECKS)
+    global DESKTOP
+    site, DESKTOP = sys.argv[1:3]
+    wanted = sys.argv[3:] or list(CHECKS)
     passed = failed = 0
     for name in wanted:
         server = Server(site)

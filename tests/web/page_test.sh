@@ -1,5 +1,5 @@
 #!/bin/sh
-# The page in headless Chromium: page_test.sh SITE
+# The page in headless Chromium: page_test.sh SITE DESKTOP_PLACES
 set -eu
 . "$(dirname "$0")/site_built.sh"
 for tool in chromium chromedriver; do
@@ -9,4 +9,4 @@ for tool in chromium chromedriver; do
     fi
 done
 # Debian's Selenium, whichever python3 comes first on the path.
-exec /usr/bin/python3 "$(dirname "$0")/page_test.py" "$1"
+exec /usr/bin/python3 "$(dirname "$0")/page_test.py" "$1" "$2"

@@ -24,11 +24,6 @@ namespace pairon {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
-
-// A text about one seat, "Player %1 ...", with the seat counted from 1.
-QString OfSeat(const char* text, int index) { return Tr(text).arg(index + 1); }
-
 // A drop-down list reads as Qt's own lists do: on Linux its name is its
 // selected item and the label beside it names it; it opens and closes on the
 // press action. Unlike those, its popup list, and so every item, is its child
@@ -183,48 +178,17 @@ QAccessibleInterface* GameWidgetInterface(const QString& className, QObject* obj
 QString FaceName(int face) { return Rendered(FaceWords(face)); }
 
 QString CardSlotName(int position, const Picture& picture, const QString& deckFace) {
-    const int row = position / kBoardColumns + 1;
-    const int column = position % kBoardColumns + 1;
-    if (!picture.visible) return Tr(QT_TRANSLATE_NOOP("Accessibility", "Empty place, row %1, column %2")).arg(row).arg(column);
-    const int face = FaceOfPictureFile(picture.file);
-    if (face == 0) return Tr(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face down")).arg(row).arg(column);
-    return Tr(QT_TRANSLATE_NOOP("Accessibility", "Card, row %1, column %2, face up, %3"))
-        .arg(row)
-        .arg(column)
-        .arg(deckFace.isEmpty() ? FaceName(face) : deckFace);
+    if (deckFace.isEmpty()) return Rendered(CardSlotWords(position, picture));
+    const std::string face = deckFace.toStdString();
+    return Rendered(CardSlotWords(position, picture, [&face](int) { return AsItIs(face); }));
 }
 
-QString ControlAccessibleName(const ControlLayout& c) {
-    const std::string& n = c.name;
-    if (n == "cmbWidth") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Width"));
-    if (n == "cmbHeight") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Height"));
-    if (n == "cmbPlayers") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Players"));
-    if (n == "cmbCards") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Cards"));
-    if (n == "cmbPlayerType") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 type"), c.index);
-    if (n == "cmbComputerLevel") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 level"), c.index);
-    if (n == "txtPlayer") return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 name"), c.index);
-    if (n == "sldSpeed") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Game Speed"));
-    if (n == "lblPairs") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Pairs Remaining"));
-    if (n == "lblPlayerTurn") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Player to Select Cards"));
-    if (n == "lblScore") return ScoreAccessibleName(c.index, {});
-    if (n == "imgGame") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Board picture"));
-    if (n == "imgPlayer") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Player panel picture"));
-    if (n == "picResult") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Result picture"));
-    if (n == "picOutcome") return Tr(QT_TRANSLATE_NOOP("Accessibility", "Outcome"));
-    return {};
-}
+QString ControlAccessibleName(const ControlLayout& c) { return Rendered(ControlAccessibleWords(c)); }
 
-QString ResultPictureDescription(std::string_view file) {
-    if (file == kWinnerFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A cheering winner"));
-    if (file == kDepressedFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A downcast loser under a rain cloud"));
-    if (file == kFrustratedFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A fuming loser"));
-    if (file == kTrophyFile) return Tr(QT_TRANSLATE_NOOP("Accessibility", "A trophy"));
-    return {};
-}
+QString ResultPictureDescription(std::string_view file) { return Rendered(ResultPictureWords(file)); }
 
 QString ScoreAccessibleName(int seat, std::string_view playerName) {
-    if (playerName.empty()) return OfSeat(QT_TRANSLATE_NOOP("Accessibility", "Player %1 score"), seat);
-    return Tr(QT_TRANSLATE_NOOP("Accessibility", "Score of %1")).arg(ShownName(playerName));
+    return Rendered(ScoreAccessibleWords(seat, playerName));
 }
 
 bool SetAccessibleText(QWidget* widget, QAccessible::Text which, const QString& text) {

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <string>
+#include <vector>
+
+#include "window/language_choice.h"
 
 namespace pairon {
 
@@ -25,26 +29,24 @@ QStringList GameLanguages() {
 }
 
 QString ChooseLanguage(const QStringList& uiLanguages) {
-    QStringList spoken;
-    for (const QString& wanted : uiLanguages) {
-        const QLocale locale(wanted);
-        if (locale.language() == QLocale::English) return {};
-        if (locale.language() == QLocale::C) {
+    // Qt knows the desktop's names of languages best; the choice among the
+    // game's catalogues is the same as the browser edition's.
+    std::vector<std::string> wanted;
+    for (const QString& name : uiLanguages) {
+        const QLocale locale(name);
+        if (locale.language() == QLocale::English) {
+            wanted.emplace_back("en");
+        } else if (locale.language() == QLocale::C) {
             // "C" and "POSIX" are the untranslated texts; a name QLocale does
             // not know is passed over.
-            if (wanted == QLatin1String("C") || wanted == QLatin1String("POSIX")) return {};
-            continue;
-        }
-        if (spoken.isEmpty()) spoken = GameLanguages();
-        const QString name = locale.name();  // "de_DE", "pt_BR"
-        const QString language = name.section(QLatin1Char('_'), 0, 0);
-        if (spoken.contains(name)) return name;
-        if (spoken.contains(language)) return language;
-        for (const QString& catalogue : spoken) {
-            if (catalogue.section(QLatin1Char('_'), 0, 0) == language) return catalogue;
+            if (name == QLatin1String("C") || name == QLatin1String("POSIX")) wanted.emplace_back("C");
+        } else {
+            wanted.push_back(locale.name().toStdString());  // "de_DE", "pt_BR"
         }
     }
-    return {};
+    std::vector<std::string> spoken;
+    for (const QString& catalogue : GameLanguages()) spoken.push_back(catalogue.toStdString());
+    return QString::fromStdString(ChooseCatalogue(wanted, spoken));
 }
 
 LanguageCatalogues::~LanguageCatalogues() { Remove(); }

@@ -5,15 +5,19 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "window/wording.h"
+
 namespace pairon {
 
 namespace {
 
 constexpr int kSlots = kBoardColumns * kBoardRows;
 
-// Slot centres lie 840 layout units apart across and 1200 down.
-constexpr long long kColumnStep = 840;
-constexpr long long kRowStep = 1200;
+// The board's own words, which hold no parts to fill in, in the player's
+// language.
+QString Translated(const Words& words) {
+    return QCoreApplication::translate(words.context.c_str(), words.source.c_str());
+}
 
 // The mark: a dark ring with a bright one inside it, centred a little outside
 // the card's edge, so it shows on light faces, dark backs and any background.
@@ -23,79 +27,14 @@ constexpr qreal kDarkWidth = 6.0;
 constexpr qreal kBrightWidth = 3.5;
 constexpr int kMarkReach = 6;  // how far the ring reaches outside the card
 
-int FirstShown(const std::function<bool(int)>& shown) {
-    for (int p = 0; p < kSlots; ++p) {
-        if (shown(p)) return p;
-    }
-    return -1;
-}
-
-int LastShown(const std::function<bool(int)>& shown) {
-    for (int p = kSlots - 1; p >= 0; --p) {
-        if (shown(p)) return p;
-    }
-    return -1;
-}
-
 }  // namespace
-
-int MoveMark(int from, MarkMove move, const std::function<bool(int)>& shown) {
-    const int first = FirstShown(shown);
-    if (first < 0) return -1;
-    if (move == MarkMove::Last) return LastShown(shown);
-    if (move == MarkMove::First || from < 0 || from >= kSlots) return first;
-
-    const int row = from / kBoardColumns;
-    const int column = from % kBoardColumns;
-    for (int step = 1; step < kSlots; ++step) {
-        int next = -1;
-        switch (move) {
-            case MarkMove::Right: next = (from + step) % kSlots; break;
-            case MarkMove::Left: next = (from - step + kSlots) % kSlots; break;
-            case MarkMove::Down:
-                if (step >= kBoardRows) return from;
-                next = ((row + step) % kBoardRows) * kBoardColumns + column;
-                break;
-            case MarkMove::Up:
-                if (step >= kBoardRows) return from;
-                next = ((row - step + kBoardRows) % kBoardRows) * kBoardColumns + column;
-                break;
-            case MarkMove::First:
-            case MarkMove::Last: break;
-        }
-        if (shown(next)) return next;
-    }
-    return from;
-}
-
-int NearestShownSlot(int gone, const std::function<bool(int)>& shown) {
-    int best = -1;
-    long long bestDistance = 0;
-    int bestFollowing = 0;
-    for (int p = 0; p < kSlots; ++p) {
-        if (!shown(p)) continue;
-        const long long across = (p % kBoardColumns - gone % kBoardColumns) * kColumnStep;
-        const long long down = (p / kBoardColumns - gone / kBoardColumns) * kRowStep;
-        const long long distance = across * across + down * down;
-        const int following = (p - gone + kSlots) % kSlots;
-        if (best < 0 || distance < bestDistance || (distance == bestDistance && following < bestFollowing)) {
-            best = p;
-            bestDistance = distance;
-            bestFollowing = following;
-        }
-    }
-    return best;
-}
 
 BoardNavigator::BoardNavigator(std::vector<QWidget*> cards, std::function<bool(int)> shown, QWidget* parent)
     : QWidget(parent), cards_(std::move(cards)), shown_(std::move(shown)) {
     // The cards beneath keep receiving the mouse; the board is reached by Tab.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(QCoreApplication::translate(
-        "Accessibility", "The cards on the board. The arrow keys move between the cards, Home and End go to the first "
-                         "and the last card, Space or Enter turns the marked card up. F2 tells whose turn it is, the scores and the "
-                         "pairs left."));
+    setAccessibleDescription(Translated(BoardDescriptionWords()));
     UpdateAccessibleName();
 }
 
@@ -234,7 +173,7 @@ void BoardNavigator::Mark(int position) {
 
 void BoardNavigator::UpdateAccessibleName() {
     const QString name = marked_ >= 0 ? cards_[static_cast<std::size_t>(marked_)]->accessibleName()
-                                      : QCoreApplication::translate("Accessibility", "Game Window, no cards");
+                                      : Translated(NoCardsWords());
     if (name == accessibleName()) return;
     setAccessibleName(name);
     // The board reads as its marked card, so a screen reader that follows the
