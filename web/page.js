@@ -152,10 +152,9 @@
     if (img.dataset.picture === file) return;
     img.dataset.picture = file;
     img.src = file;
-    if (!stretch) {
-      img.style.width = size[0] + 'px';
-      img.style.height = size[1] + 'px';
-    }
+    // The sharp copy has twice the pixels, never twice the size.
+    img.style.width = stretch ? '100%' : size[0] + 'px';
+    img.style.height = stretch ? '100%' : size[1] + 'px';
   }
 
   // ---- Building the window ---------------------------------------------

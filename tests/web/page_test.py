@@ -336,6 +336,31 @@ def places_differing(page, desktop):
     return differing
 
 
+def pictures_outside_their_boxes(b):
+    """Shown larger than 100 percent, the window draws its sharp pictures:
+    each must still fill its own box, no larger, no smaller. Returns what
+    does not, and brings the window back to 792 x 573."""
+    b.resize(1366, 768)
+    try:
+        b.wait(lambda: b.script("return [...document.images].every((img) => img.complete) && "
+                                "[...document.images].some((img) => (img.getAttribute('src') || '').includes('@2x'))"),
+               'the sharp pictures')
+        return b.script('''
+            const out = [];
+            for (const img of document.querySelectorAll('.picture > img, .card > img')) {
+              if (!img.getAttribute('src') || !img.offsetParent) continue;
+              const own = img.getBoundingClientRect(), box = img.parentElement.getBoundingClientRect();
+              if (Math.abs(own.width - box.width) > 1 || Math.abs(own.height - box.height) > 1) {
+                out.push(`${img.parentElement.id}: picture ${Math.round(own.width)} x ${Math.round(own.height)}, ` +
+                         `box ${Math.round(box.width)} x ${Math.round(box.height)}`);
+              }
+            }
+            return out;''')
+    finally:
+        b.resize(792, 573)
+        b.wait(lambda: b.script("return [...document.images].every((img) => img.complete)"), 'the pictures again')
+
+
 def check_places(site, server):
     """At 792 x 573 every control the page shows lies where the desktop
     window at 100 percent puts it, within a pixel, in the setup, the player
@@ -369,6 +394,8 @@ def check_places(site, server):
             shown += len(page)
             if shots:
                 b.driver.save_screenshot(os.path.join(shots, f'page-{state}.png'))
+            if state == 'board':
+                differing += [f'board at 1366 x 768, {line}' for line in pictures_outside_their_boxes(b)]
         assert shown and not differing, 'controls not where the desktop window has them:\n  ' + '\n  '.join(differing)
         print(f'  places: {shown} shown controls in the setup, the player details, the board and the outcome, '
               'each within 1 px of the desktop window\'s')
