@@ -44,6 +44,9 @@ QString ChooseLanguage(const QStringList& uiLanguages) {
             wanted.push_back(locale.name().toStdString());  // "de_DE", "pt_BR"
         }
     }
+    // English first, or the untranslated texts: no catalogue is wanted, and
+    // the start-up need not list them.
+    if (wanted.empty() || wanted.front() == "en" || wanted.front() == "C") return {};
     std::vector<std::string> spoken;
     for (const QString& catalogue : GameLanguages()) spoken.push_back(catalogue.toStdString());
     return QString::fromStdString(ChooseCatalogue(wanted, spoken));
