@@ -4,7 +4,7 @@ namespace pairon {
 
 namespace {
 
-constexpr int kSlots = kBoardColumns * kBoardRows;
+constexpr int kSlots = kCardSlots;
 
 // Slot centres lie 840 layout units apart across and 1200 down.
 constexpr long long kColumnStep = 840;

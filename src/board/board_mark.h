@@ -4,12 +4,15 @@
 #include <optional>
 #include <string_view>
 
+#include "game/main_form.h"
+
 namespace pairon {
 
 // The card slots form a fixed grid of 10 columns by 5 rows; a position code is
 // row x 10 + column.
 inline constexpr int kBoardColumns = 10;
 inline constexpr int kBoardRows = 5;
+static_assert(kBoardColumns * kBoardRows == kCardSlots, "the grid holds every card slot of the window");
 
 // How the keyboard's mark on the board moves: the arrow keys, Home and End.
 enum class MarkMove { Left, Right, Up, Down, First, Last };
